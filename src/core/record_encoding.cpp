@@ -1,0 +1,233 @@
+#include "core/record_encoding.h"
+
+#include "core/day_number.h"
+#include "core/number_text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace core {
+namespace {
+
+bool ParseDateLiteral(std::string_view raw, double& dayNumber) {
+    // #yyyy-mm-dd#
+    if (raw.size() < 2 || raw.front() != '#' || raw.back() != '#')
+        return false;
+    std::string_view inner = raw.substr(1, raw.size() - 2);
+    int parts[3] = {0, 0, 0};
+    size_t start = 0;
+    for (int i = 0; i < 3; ++i) {
+        size_t end = i < 2 ? inner.find('-', start) : inner.size();
+        if (end == std::string_view::npos || end == start)
+            return false;
+        auto [ptr, ec] = std::from_chars(inner.data() + start, inner.data() + end, parts[i]);
+        if (ec != std::errc() || ptr != inner.data() + end)
+            return false;
+        start = end + 1;
+    }
+    if (parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31)
+        return false;
+    dayNumber = DayNumberFromDate(parts[0], parts[1], parts[2]);
+    return true;
+}
+
+// A plain decimal number, with or without a zero before the point.
+bool ParsePlainNumber(std::string_view raw, double& value) {
+    if (raw.empty())
+        return false;
+    std::string text(raw);
+    if (text.front() == '+')
+        text.erase(0, 1);
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(value);
+}
+
+} // namespace
+
+void RecordWriter::separate() {
+    if (lineStarted_)
+        content_ += ',';
+    lineStarted_ = true;
+}
+
+RecordWriter& RecordWriter::text(std::string_view value) {
+    separate();
+    content_ += '"';
+    content_ += value;
+    content_ += '"';
+    return *this;
+}
+
+RecordWriter& RecordWriter::number(int value) {
+    separate();
+    content_ += std::to_string(value);
+    return *this;
+}
+
+RecordWriter& RecordWriter::number(float value) {
+    separate();
+    content_ += PlainText(value);
+    return *this;
+}
+
+RecordWriter& RecordWriter::number(double value) {
+    separate();
+    content_ += PlainText(value);
+    return *this;
+}
+
+RecordWriter& RecordWriter::date(const VariantDate& value) {
+    if (value.isDateValue) {
+        separate();
+        content_ += DateLiteral(value.dayNumber);
+        return *this;
+    }
+    return number(value.dayNumber);
+}
+
+RecordWriter& RecordWriter::zeros(int count) {
+    for (int i = 0; i < count; ++i)
+        number(0);
+    return *this;
+}
+
+RecordWriter& RecordWriter::endLine() {
+    content_ += "\r\n";
+    lineStarted_ = false;
+    return *this;
+}
+
+bool IsStorableText(std::string_view text) {
+    return text.find('"') == std::string_view::npos;
+}
+
+std::string DateLiteral(double dayNumber) {
+    return "#" + FormatDate(dayNumber, "yyyy-mm-dd") + "#";
+}
+
+RecordReader::RecordReader(std::string_view content, std::string fileName)
+    : content_(content), fileName_(std::move(fileName)) {}
+
+void RecordReader::skipBlanks() {
+    while (position_ < content_.size() &&
+           (content_[position_] == ' ' || content_[position_] == '\t'))
+        ++position_;
+}
+
+bool RecordReader::atEnd() const {
+    for (size_t i = position_; i < content_.size(); ++i) {
+        char c = content_[i];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            return false;
+    }
+    return true;
+}
+
+void RecordReader::fail(std::string_view field, std::string_view why) {
+    if (failed())
+        return;
+    error_ = fileName_ + ", line " + std::to_string(line_) + ", field " + std::string(field) +
+             ": " + std::string(why);
+}
+
+bool RecordReader::nextField(std::string_view field, std::string& raw, bool& quoted) {
+    raw.clear();
+    quoted = false;
+    if (failed())
+        return false;
+    if (atEnd()) {
+        fail(field, "the file ends here");
+        return false;
+    }
+    skipBlanks();
+    if (position_ < content_.size() && content_[position_] == '"') {
+        size_t close = content_.find('"', position_ + 1);
+        if (close == std::string_view::npos) {
+            fail(field, "a text has no closing quote");
+            return false;
+        }
+        raw = std::string(content_.substr(position_ + 1, close - position_ - 1));
+        if (raw.find('\n') != std::string::npos) {
+            fail(field, "a text runs over the end of its line");
+            return false;
+        }
+        quoted = true;
+        position_ = close + 1;
+        skipBlanks();
+    } else {
+        size_t end = position_;
+        while (end < content_.size() && content_[end] != ',' && content_[end] != '\r' &&
+               content_[end] != '\n')
+            ++end;
+        std::string_view value = content_.substr(position_, end - position_);
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
+            value.remove_suffix(1);
+        raw = std::string(value);
+        position_ = end;
+    }
+    // The field ends at a comma or at the end of its line.
+    if (position_ < content_.size()) {
+        char c = content_[position_];
+        if (c == ',') {
+            ++position_;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && position_ + 1 < content_.size() && content_[position_ + 1] == '\n')
+                ++position_;
+            ++position_;
+            ++line_;
+        } else {
+            fail(field, "unexpected text after a quoted text");
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string RecordReader::text(std::string_view field) {
+    std::string raw;
+    bool quoted = false;
+    nextField(field, raw, quoted);
+    return raw;
+}
+
+double RecordReader::number(std::string_view field) {
+    std::string raw;
+    bool quoted = false;
+    int line = line_;
+    if (!nextField(field, raw, quoted))
+        return 0;
+    double value = 0;
+    if (!quoted && (raw.empty() || ParsePlainNumber(raw, value) || ParseDateLiteral(raw, value)))
+        return value;
+    line_ = line;
+    fail(field, "\"" + raw + "\" is not a number");
+    return 0;
+}
+
+int RecordReader::integer(std::string_view field) {
+    return RoundToWhole(number(field));
+}
+
+float RecordReader::single(std::string_view field) {
+    return static_cast<float>(number(field));
+}
+
+VariantDate RecordReader::date(std::string_view field) {
+    std::string raw;
+    bool quoted = false;
+    int line = line_;
+    if (!nextField(field, raw, quoted))
+        return {};
+    VariantDate value;
+    if (!quoted && ParseDateLiteral(raw, value.dayNumber)) {
+        value.isDateValue = true;
+        return value;
+    }
+    if (!quoted && (raw.empty() || ParsePlainNumber(raw, value.dayNumber)))
+        return value;
+    line_ = line;
+    fail(field, "\"" + raw + "\" is not a date");
+    return {};
+}
+
+} // namespace core

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/course_state.h"
+
+#include <string>
+#include <string_view>
+
+// The record text encoding of the data files: one record per line ended by CR LF,
+// fields separated by single commas, texts between double quotes, numbers in plain
+// decimal form, and dates held as date values written as #yyyy-mm-dd#.
+namespace core {
+
+class RecordWriter {
+public:
+    RecordWriter& text(std::string_view value);
+    RecordWriter& number(int value);
+    RecordWriter& number(float value);  // up to 7 significant digits
+    RecordWriter& number(double value); // up to 15 significant digits
+    RecordWriter& date(const VariantDate& value);
+    RecordWriter& zeros(int count);
+    RecordWriter& endLine();
+
+    const std::string& content() const { return content_; }
+
+private:
+    void separate();
+    std::string content_;
+    bool lineStarted_ = false;
+};
+
+// Texts cannot hold a double quote: the encoding has no escape for it.
+bool IsStorableText(std::string_view text);
+
+std::string DateLiteral(double dayNumber);
+
+// Takes fields back one after another, across line ends. The first failure is kept
+// (naming the file, line and field) and every later read returns an empty value.
+class RecordReader {
+public:
+    RecordReader(std::string_view content, std::string fileName);
+
+    std::string text(std::string_view field);
+    double number(std::string_view field); // a date literal reads as its day number
+    int integer(std::string_view field);
+    float single(std::string_view field);
+    VariantDate date(std::string_view field);
+
+    // Nothing but blank lines is left.
+    bool atEnd() const;
+    bool failed() const { return !error_.empty(); }
+    const std::string& error() const { return error_; }
+    int line() const { return line_; }
+
+private:
+    bool nextField(std::string_view field, std::string& raw, bool& quoted);
+    void fail(std::string_view field, std::string_view why);
+    void skipBlanks();
+
+    std::string_view content_;
+    std::string fileName_;
+    size_t position_ = 0;
+    int line_ = 1;
+    std::string error_;
+};
+
+} // namespace core

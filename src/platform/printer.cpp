@@ -1,0 +1,93 @@
+#include "platform/printer.h"
+
+#include "platform/file_dialogs.h"
+#include "platform/message_boxes.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace platform {
+namespace {
+
+constexpr int DefaultPointSize = 10;
+
+QFont FontFor(const core::PrintSpan& span) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(span.fontSize > 0 ? span.fontSize : DefaultPointSize);
+    font.setBold(span.bold);
+    return font;
+}
+
+} // namespace
+
+bool RenderDocument(const core::PrintDocument& document, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double pageHeight = painter.viewport().height();
+    // Columns are measured in the printer's own size, whatever size a line uses.
+    core::PrintSpan plain;
+    QFontMetricsF plainMetrics(FontFor(plain), &device);
+    const double columnWidth = plainMetrics.horizontalAdvance(QLatin1Char('0'));
+    double y = 0;
+    for (const core::PrintLine& line : document.lines()) {
+        double lineHeight = plainMetrics.lineSpacing();
+        for (const core::PrintSpan& span : line.spans)
+            lineHeight = std::max(lineHeight, QFontMetricsF(FontFor(span), &device).lineSpacing());
+        if (y + lineHeight > pageHeight && y > 0) {
+            device.newPage();
+            y = 0;
+        }
+        for (const core::PrintSpan& span : line.spans) {
+            QFont font = FontFor(span);
+            painter.setFont(font);
+            QFontMetricsF metrics(font, &device);
+            painter.drawText(QPointF((span.column - 1) * columnWidth, y + metrics.ascent()),
+                             QString::fromStdString(span.text));
+        }
+        y += lineHeight;
+    }
+    return painter.end();
+}
+
+bool RenderDocumentToPdf(const core::PrintDocument& document, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return RenderDocument(document, printer) && QFileInfo(path).size() > 0;
+}
+
+bool QtPrinter::print(const core::PrintDocument& document) {
+    QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        if (RenderDocument(document, printer))
+            return true;
+        messages_.beep();
+        messages_.show("The document could not be sent to the printer " +
+                           defaultPrinter.printerName() + ".",
+                       "Printing failed", MessageIcon::Critical);
+        return false;
+    }
+    FileDialogRequest request;
+    request.title = "No printer installed - save the document as PDF";
+    request.filter = "PDF Files (*.pdf)|*.pdf|";
+    request.defaultExtension = "pdf";
+    request.flags = DialogFlag::ForSaving;
+    std::optional<QString> path = dialogs_.saveFile(request);
+    if (!path)
+        return false;
+    if (RenderDocumentToPdf(document, *path))
+        return true;
+    messages_.beep();
+    messages_.show("The document could not be written to " + *path + ".", "Printing failed",
+                   MessageIcon::Critical);
+    return false;
+}
+
+} // namespace platform

@@ -1,0 +1,73 @@
+// Main-window commands of the course and handicap files.
+#include "ui/app/main_window.h"
+
+#include "core/course_file.h"
+#include "core/handicap_file.h"
+
+namespace ui {
+namespace {
+
+platform::FileDialogRequest OpenRequest(const QString& title, const QString& filter) {
+    platform::FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.flags = platform::DialogFlag::ForOpening;
+    return request;
+}
+
+} // namespace
+
+void MainWindow::openCourseCommand(bool menuVariant) {
+    std::optional<QString> path = context_.platform.fileDialogs.openFile(
+        OpenRequest("Open a COURSE File", "Course Files (*.crs)|*.crs|All Files (*.*)|*.*|"));
+    if (!path || path->isEmpty())
+        return;
+    // Read into a fresh course first, so a bad file leaves the open course as it was.
+    core::CourseState loaded;
+    core::FileResult read = core::LoadCourseFile(path->toStdString(), loaded);
+    if (!read) {
+        context_.platform.messages.beep();
+        context_.platform.messages.show("Unable to open this course file.\r\n\r\n" +
+                                            QString::fromStdString(read.error),
+                                        "Course File Error", platform::MessageIcon::Critical);
+        return;
+    }
+    context_.state.course = std::move(loaded);
+    if (menuVariant)
+        context_.state.entry.EntryDate = 0;
+    setCourseCommandsEnabled(true);
+}
+
+void MainWindow::openHandicapCommand(bool menuVariant) {
+    std::optional<QString> path = context_.platform.fileDialogs.openFile(OpenRequest(
+        "Open an existing HANDICAP File", "Handicap files (*.hcp)|*.hcp|All Files (*.*)|*.*|"));
+    if (!path || path->isEmpty())
+        return;
+    core::HandicapState loaded;
+    core::FileResult read = core::LoadHandicapFile(path->toStdString(), loaded);
+    if (!read) {
+        context_.platform.messages.beep();
+        context_.platform.messages.show("Unable to open this handicap file.\r\n\r\n" +
+                                            QString::fromStdString(read.error),
+                                        "Handicap File Error", platform::MessageIcon::Critical);
+        return;
+    }
+    context_.state.handicap = std::move(loaded);
+    if (menuVariant)
+        context_.state.entry.EntryDate = 0;
+    openHandicapWindow();
+}
+
+void MainWindow::openNewCourseWindow() {
+    // The new-course window (setup2) opens here, modal.
+}
+
+void MainWindow::openCourseEditWindow() {
+    // The course-edit window (Form9) opens here, modal.
+}
+
+void MainWindow::openNewHandicapWindow() {
+    // The new-handicap window (Form13) opens here, modal.
+}
+
+} // namespace ui
