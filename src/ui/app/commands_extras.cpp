@@ -1,4 +1,4 @@
-// Main-window commands of the extras: trivia, the reference cards, help and about.
+// Main-window commands of the extras: trivia, help and about.
 #include "ui/app/main_window.h"
 
 namespace ui {
