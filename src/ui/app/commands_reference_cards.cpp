@@ -3,13 +3,11 @@
 
 namespace ui {
 
-void MainWindow::openMajorsWindow()
-{
+void MainWindow::openMajorsWindow() {
     // The majors card (Form5) opens here, modal.
 }
 
-void MainWindow::openAwardsWindow()
-{
+void MainWindow::openAwardsWindow() {
     // The awards card (Form12) opens here, modal.
 }
 
