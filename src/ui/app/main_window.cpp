@@ -44,7 +44,9 @@ void MainWindow::buildToolbar() {
     toolbar_ = new QWidget(centralWidget());
     toolbar_->setObjectName("Picture1");
     toolbar_->setAutoFillBackground(true);
-    toolbar_->setPalette(QApplication::palette());
+    QPalette strip = toolbar_->palette();
+    strip.setColor(QPalette::Window, QColor(192, 192, 192));
+    toolbar_->setPalette(strip);
     toolbar_->setGeometry(0, 0, width(), core::TwipsToPixels(855) + 4);
 
     addButton("SSCommand10", "New Course", "new_course", 0, 1215);
