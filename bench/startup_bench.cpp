@@ -28,6 +28,7 @@ static void BM_StartUpToMainWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUpToMainWindow)
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
     ->Iterations(20)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
