@@ -33,7 +33,8 @@ void CenterForm(QWidget& window, const AppContext& context) {
     core::Rect main = context.mainWindow
                           ? TwipsRect(context.mainWindow->frameGeometry())
                           : core::Rect{0, 0, screen.width() * t, screen.height() * t};
-    QRect own = window.frameGeometry();
+    // Before a window is first shown its frame is not known: its own size stands for it.
+    QRect own = window.isVisible() ? window.frameGeometry() : QRect(window.pos(), window.size());
     core::Point at =
         core::CenterFormPosition(TwipsRect(own), main, {screen.width() * t, screen.height() * t});
     window.move(core::TwipsToPixels(at.x), core::TwipsToPixels(at.y));
