@@ -12,14 +12,6 @@ void MainWindow::toggleTrivia() {
     // The trivia switch writes trivia.dat here.
 }
 
-void MainWindow::openMajorsWindow() {
-    // The majors card (Form5) opens here, modal.
-}
-
-void MainWindow::openAwardsWindow() {
-    // The awards card (Form12) opens here, modal.
-}
-
 bool MainWindow::FindHelpFile() {
     // The help file is looked up here.
     return false;
