@@ -1,14 +1,18 @@
 // Main-window commands of the reference cards: the majors and the tours' awards.
 #include "ui/app/main_window.h"
+#include "ui/extras/awards_window.h"
+#include "ui/extras/majors_window.h"
 
 namespace ui {
 
 void MainWindow::openMajorsWindow() {
-    // The majors card (Form5) opens here, modal.
+    MajorsWindow window(context_, this);
+    window.exec();
 }
 
 void MainWindow::openAwardsWindow() {
-    // The awards card (Form12) opens here, modal.
+    AwardsWindow window(context_, this);
+    window.exec();
 }
 
 } // namespace ui
