@@ -1,0 +1,34 @@
+#include "ui/stats/stats_controls.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace ui::stats {
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                 Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void UseLightGrey(QWidget& widget) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+} // namespace ui::stats

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Small builders shared by the statistics windows, which place their controls at fixed
+// positions as their designs do.
+namespace ui::stats {
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& geometry);
+// The light-grey face of the statistics windows.
+void UseLightGrey(QWidget& widget);
+
+} // namespace ui::stats
