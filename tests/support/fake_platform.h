@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <deque>
 #include <optional>
@@ -111,8 +112,13 @@ public:
     QStringList opened;
 };
 
-// All the stand-ins together, with a Platform that points at them.
+// All the stand-ins together, with a Platform that points at them. The program's folder
+// is a fresh temporary folder whose trivia.dat has trivia switched off, so a start-up
+// opens no question window unless a test writes its own trivia.dat there.
 struct FakePlatform {
+    FakePlatform();
+
+    QTemporaryDir programDir;
     FakeMessageBoxes messages;
     FakeFileDialogs fileDialogs;
     FakePrinter printer;

@@ -2,13 +2,34 @@
 #include "support/fake_platform.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
+#include "ui/app/window_routines.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using testing_support::FakePlatform;
+
+namespace {
+
+// Counts the close events a window is sent.
+class CloseRecorder : public QDialog {
+public:
+    int closeEvents = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closeEvents;
+        QDialog::closeEvent(event);
+    }
+};
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -148,7 +169,7 @@ private slots:
         for (int devices : {0, 1}) {
             FakePlatform fake;
             fake.sound.devices = devices;
-            fake.platform.programFolder = "/program";
+            const QString folder = fake.platform.programFolder;
             core::AppState state;
             {
                 ui::MainWindow window(state, fake.platform);
@@ -159,10 +180,70 @@ private slots:
                 QVERIFY(fake.sound.played.empty());
             } else {
                 QCOMPARE(fake.sound.played.size(), size_t(2));
-                QCOMPARE(fake.sound.played[0].fileName, QString("/program/teeshot.wav"));
+                QCOMPARE(fake.sound.played[0].fileName, folder + "/teeshot.wav");
                 QCOMPARE(fake.sound.played[0].flags, 0x20002);
-                QCOMPARE(fake.sound.played[1].fileName, QString("/program/putt.wav"));
+                QCOMPARE(fake.sound.played[1].fileName, folder + "/putt.wav");
+                QCOMPARE(fake.sound.played[1].flags, 0x20002);
             }
+        }
+    }
+
+    void closingTheWindowSaysFarewellOnceAndEndsEveryWindow() {
+        for (bool byMenu : {false, true}) {
+            FakePlatform fake;
+            fake.sound.devices = 1;
+            core::AppState state;
+            ui::MainWindow window(state, fake.platform);
+            window.startUp();
+            // A modeless window beside it, which must go without being asked.
+            CloseRecorder beside;
+            beside.show();
+            if (byMenu)
+                window.action("QuitCmd")->trigger();
+            else
+                window.close();
+            QStringList played;
+            for (const auto& p : fake.sound.played)
+                played << QFileInfo(p.fileName).fileName();
+            QCOMPARE(played, (QStringList{"teeshot.wav", "putt.wav"}));
+            QVERIFY(!window.isVisible());
+            QVERIFY(!beside.isVisible());
+            QCOMPARE(beside.closeEvents, 0);
+            // Closing again after Quit plays nothing more.
+            window.close();
+            window.quit();
+            QCOMPARE(fake.sound.played.size(), size_t(2));
+        }
+    }
+
+    void playSoundFileAlwaysAsksForAFileOfTheProgramFolder() {
+        FakePlatform fake;
+        core::AppState state;
+        ui::MainWindow window(state, fake.platform);
+        ui::PlaySoundFile(window.context(), "crowd.wav", 0x10004 | 0x2);
+        ui::PlaySoundFile(window.context(), "crowd.wav");
+        QCOMPARE(fake.sound.played.size(), size_t(2));
+        QCOMPARE(fake.sound.played[0].fileName, fake.platform.programFolder + "/crowd.wav");
+        QCOMPARE(fake.sound.played[0].flags, 0x20002);
+        QCOMPARE(fake.sound.played[1].flags, 0x20002);
+        // Without a device nothing is attempted.
+        ui::PlaySoundIfDevice(window.context(), "crowd.wav");
+        QCOMPARE(fake.sound.played.size(), size_t(2));
+        fake.sound.devices = 2;
+        ui::PlaySoundIfDevice(window.context(), "crowd.wav");
+        QCOMPARE(fake.sound.played.size(), size_t(3));
+    }
+
+    void theSoundDeviceRefusesFilesItCannotPlay() {
+        QTemporaryDir folder;
+        QFile garbage(folder.filePath("garbage.wav"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("RIFF but not a wave file at all");
+        garbage.close();
+        platform::QtSoundDevice sound;
+        for (const QString& file : {folder.filePath("missing.wav"), garbage.fileName()}) {
+            QVERIFY2(!sound.playSound(file, 0x20002), qPrintable(file));
+            QVERIFY2(!sound.playSound(file, 0x20003), qPrintable(file));
         }
     }
 

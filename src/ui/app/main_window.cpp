@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
+#include <QThread>
 
 namespace ui {
 namespace {
@@ -226,8 +227,14 @@ void MainWindow::quit() {
         return;
     quitting_ = true;
     PlaySoundIfDevice(context_, "putt.wav");
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
+    // The program ends at once: other windows go without close events, so nothing asks
+    // or prints on the way out.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->hide();
+    hide();
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
