@@ -30,6 +30,13 @@ double DayNumberFromDate(int yearNumber, int monthNumber, int dayNumber) {
 }
 
 CalendarDate DateFromDayNumber(double dayNumber) {
+    // A damaged file may hold any number: keep it to the years 100..9999.
+    constexpr double First = -657434; // 1 January 100
+    constexpr double Last = 2958465;  // 31 December 9999
+    if (!(dayNumber >= First))
+        dayNumber = First;
+    if (dayNumber > Last)
+        dayNumber = Last;
     year_month_day date{Epoch + days{static_cast<long>(std::floor(dayNumber))}};
     return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
             static_cast<int>(static_cast<unsigned>(date.day()))};

@@ -30,10 +30,8 @@ bool RenderDocument(const core::PrintDocument& document, QPagedPaintDevice& devi
     if (!painter.begin(&device))
         return false;
     const double pageHeight = painter.viewport().height();
-    // Columns are measured in the printer's own size, whatever size a line uses.
     core::PrintSpan plain;
     QFontMetricsF plainMetrics(FontFor(plain), &device);
-    const double columnWidth = plainMetrics.horizontalAdvance(QLatin1Char('0'));
     double y = 0;
     for (const core::PrintLine& line : document.lines()) {
         double lineHeight = plainMetrics.lineSpacing();
@@ -47,6 +45,8 @@ bool RenderDocument(const core::PrintDocument& document, QPagedPaintDevice& devi
             QFont font = FontFor(span);
             painter.setFont(font);
             QFontMetricsF metrics(font, &device);
+            // A column is a character of the span's own font, as on the old printers.
+            const double columnWidth = metrics.horizontalAdvance(QLatin1Char('0'));
             painter.drawText(QPointF((span.column - 1) * columnWidth, y + metrics.ascent()),
                              QString::fromStdString(span.text));
         }

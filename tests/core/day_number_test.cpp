@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(DayNumber, KnownDates) {
@@ -40,6 +42,16 @@ TEST(FormatDate, Patterns) {
     EXPECT_EQ(core::FormatDate(35129, "mmmm dd, yyyy"), "March 05, 1996");
     EXPECT_EQ(core::FormatDate(35124, "mm/dd/yyyy"), "02/29/1996");
     EXPECT_EQ(core::FormatDate(46367, "mmmm dd, yyyy"), "December 11, 2026");
+}
+
+} // namespace
+
+namespace {
+
+TEST(DayNumber, DamagedNumbersStayWithinTheCalendar) {
+    EXPECT_EQ(core::DateFromDayNumber(1e300), (core::CalendarDate{9999, 12, 31}));
+    EXPECT_EQ(core::DateFromDayNumber(-1e300), (core::CalendarDate{100, 1, 1}));
+    EXPECT_EQ(core::DateFromDayNumber(std::nan("")), (core::CalendarDate{100, 1, 1}));
 }
 
 } // namespace
