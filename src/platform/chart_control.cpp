@@ -353,7 +353,7 @@ private:
             texts.push_back(label.empty() ? QString::number(k) : QString::fromStdString(label));
             widest = std::max(widest, metrics.horizontalAdvance(texts.back()));
         }
-        int every = std::max(1, int(std::ceil((widest + margin_ / 2) / slot)));
+        int every = std::max(1, int(std::ceil((widest + 3) / slot)));
         p_.setFont(textFont_);
         p_.setPen(TextColor);
         double shift = depthX > 0 ? depthX / 4 : 0;
