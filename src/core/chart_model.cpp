@@ -8,10 +8,16 @@
 namespace core {
 namespace {
 
+// Far beyond any golf figure, and small enough that the axis arithmetic stays finite.
+constexpr double LargestValue = 1e12;
+
 double NumberOf(const ChartSetting& value) {
-    if (const double* number = std::get_if<double>(&value))
-        return std::isfinite(*number) ? *number : 0.0;
-    return ReadNumber(std::get<std::string>(value));
+    double number = 0;
+    if (const double* given = std::get_if<double>(&value))
+        number = *given;
+    else
+        number = ReadNumber(std::get<std::string>(value));
+    return std::isfinite(number) ? std::clamp(number, -LargestValue, LargestValue) : 0.0;
 }
 
 std::string TextOf(const ChartSetting& value) {

@@ -18,7 +18,8 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual bool print(const core::PrintDocument& document) = 0;
-    // A picture (a chart) on a page of its own, as large as the page allows.
+    // A picture (a chart) on a page of its own, as large as the page allows. A printer
+    // that cannot print pictures prints nothing and says so.
     virtual bool printImage(const QImage&) { return false; }
 };
 
@@ -26,7 +27,7 @@ public:
 bool RenderDocument(const core::PrintDocument& document, QPagedPaintDevice& device);
 // Writes a document to a PDF file; false when the file could not be written.
 bool RenderDocumentToPdf(const core::PrintDocument& document, const QString& path);
-// The same for a picture, scaled to the page width and kept in proportion.
+// The same for a picture, as large as the page allows and kept in proportion.
 bool RenderImage(const QImage& image, QPagedPaintDevice& device);
 bool RenderImageToPdf(const QImage& image, const QString& path);
 

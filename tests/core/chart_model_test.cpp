@@ -91,6 +91,9 @@ TEST(ChartModel, NumbersAndTextsConvertAndWildValuesAreHeldInRange) {
     EXPECT_EQ(chart.setCount(), 1);
     chart.set(ChartProperty::DataValue, NAN);
     EXPECT_EQ(chart.value(1, 1), 0);
+    chart.set(ChartProperty::DataValue, 1e300);
+    core::ChartAxis axis = core::ScaleChartAxis(chart.value(1, 1), chart.value(1, 1), {}, {});
+    EXPECT_TRUE(std::isfinite(axis.high) && (axis.high - axis.low) / axis.step < 20);
     chart.set(ChartProperty::ChartType, 5); // no such type: the chart stays as it is
     EXPECT_EQ(chart.type(), core::ChartType::Bar);
     chart.set(ChartProperty::ChartType, 2);

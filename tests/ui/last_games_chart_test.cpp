@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using core::ChartType;
@@ -74,6 +75,19 @@ private slots:
             for (int x = 0; x < printed.width(); ++x)
                 lineColour += printed.pixel(x, y) == window.chart()->colors().setColor(1).rgb();
         QVERIFY(lineColour > 1000);
+    }
+
+    void aPrintedChartBecomesAPdfPageWhenThereIsNoPrinter() {
+        Fixture f({88, 91, 84});
+        ui::LastGamesChartWindow window(f.context);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("chart.pdf");
+        QVERIFY(platform::RenderImageToPdf(window.chart()->renderImage({1500, 1080}), path));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(pdf.size() > 2000);
+        QVERIFY(!platform::RenderImageToPdf(QImage(), folder.filePath("nothing.pdf")));
     }
 
     void copyPutsTheLineOnTheClipboard() {

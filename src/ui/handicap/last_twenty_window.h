@@ -3,7 +3,10 @@
 #include "core/chart_scripts.h"
 #include "ui/app/app_context.h"
 
+#include <QColor>
 #include <QDialog>
+
+#include <vector>
 
 class QAction;
 class QMenuBar;
