@@ -181,28 +181,28 @@ ChartScript RecentChartScript(const CourseState& c, RecentChart chart) {
         double minimum;
         const char* title;
     };
-    Chart spec{};
+    Chart chosen{};
     switch (chart) {
     case RecentChart::Load:
-        spec = {&c.RecentRoundScore, 50, "Last Recorded 18 Hole Scores"};
+        chosen = {&c.RecentRoundScore, 50, "Last Recorded 18 Hole Scores"};
         break;
     case RecentChart::RoundScores:
-        spec = {&c.RecentRoundScore, 50, "Last 18 Hole Scores\\Round"};
+        chosen = {&c.RecentRoundScore, 50, "Last 18 Hole Scores\\Round"};
         break;
     case RecentChart::FrontScores:
-        spec = {&c.RecentFrontScore, 20, "Last Front 9 Scores\\Round"};
+        chosen = {&c.RecentFrontScore, 20, "Last Front 9 Scores\\Round"};
         break;
     case RecentChart::BackScores:
-        spec = {&c.RecentBackScore, 20, "Last Back 9 Scores\\Round"};
+        chosen = {&c.RecentBackScore, 20, "Last Back 9 Scores\\Round"};
         break;
     case RecentChart::RoundPutts:
-        spec = {&c.RecentRoundPutts, 20, "Last 18 Hole Putts\\Round"};
+        chosen = {&c.RecentRoundPutts, 20, "Last 18 Hole Putts\\Round"};
         break;
     case RecentChart::FrontPutts:
-        spec = {&c.RecentFrontPutts, 10, "Front 9 Putts\\Round"};
+        chosen = {&c.RecentFrontPutts, 10, "Front 9 Putts\\Round"};
         break;
     case RecentChart::BackPutts:
-        spec = {&c.RecentBackPutts, 20, "Last Back 9 Putts\\Round"};
+        chosen = {&c.RecentBackPutts, 20, "Last Back 9 Putts\\Round"};
         break;
     }
     int n = RecentRoundsCharted(c);
@@ -211,11 +211,11 @@ ChartScript RecentChartScript(const CourseState& c, RecentChart chart) {
     if (chart != RecentChart::Load)
         Add(s, P::SetCount, 1);
     Add(s, P::AutoAdvance, 1);
-    Add(s, P::AxisMinimum, spec.minimum);
+    Add(s, P::AxisMinimum, chosen.minimum);
     Add(s, P::PointCount, n);
     for (int k = 1; k <= n; ++k)
-        Add(s, P::DataValue, (*spec.values)[k]);
-    Add(s, P::BottomTitle, spec.title);
+        Add(s, P::DataValue, (*chosen.values)[k]);
+    Add(s, P::BottomTitle, chosen.title);
     Draw(s);
     return s;
 }
