@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -62,6 +63,26 @@ bool RenderDocumentToPdf(const core::PrintDocument& document, const QString& pat
     return RenderDocument(document, printer) && QFileInfo(path).size() > 0;
 }
 
+bool RenderImage(const QImage& image, QPagedPaintDevice& device) {
+    if (image.isNull())
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    QRect page = painter.viewport();
+    QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint((page.width() - size.width()) / 2, 0), size), image);
+    return painter.end();
+}
+
+bool RenderImageToPdf(const QImage& image, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return RenderImage(image, printer) && QFileInfo(path).size() > 0;
+}
+
 bool QtPrinter::print(const core::PrintDocument& document) {
     QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (!defaultPrinter.isNull()) {
@@ -86,6 +107,34 @@ bool QtPrinter::print(const core::PrintDocument& document) {
         return true;
     messages_.beep();
     messages_.show("The document could not be written to " + *path + ".", "Printing failed",
+                   MessageIcon::Critical);
+    return false;
+}
+
+bool QtPrinter::printImage(const QImage& image) {
+    QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        if (RenderImage(image, printer))
+            return true;
+        messages_.beep();
+        messages_.show("The chart could not be sent to the printer " +
+                           defaultPrinter.printerName() + ".",
+                       "Printing failed", MessageIcon::Critical);
+        return false;
+    }
+    FileDialogRequest request;
+    request.title = "No printer installed - save the chart as PDF";
+    request.filter = "PDF Files (*.pdf)|*.pdf|";
+    request.defaultExtension = "pdf";
+    request.flags = DialogFlag::ForSaving;
+    std::optional<QString> path = dialogs_.saveFile(request);
+    if (!path)
+        return false;
+    if (RenderImageToPdf(image, *path))
+        return true;
+    messages_.beep();
+    messages_.show("The chart could not be written to " + *path + ".", "Printing failed",
                    MessageIcon::Critical);
     return false;
 }

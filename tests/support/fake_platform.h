@@ -3,6 +3,7 @@
 #include "core/day_number.h"
 #include "platform/platform.h"
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -61,14 +62,19 @@ private:
     std::optional<QString> nextAnswer();
 };
 
-// Keeps every printed document.
+// Keeps every printed document and picture.
 class FakePrinter : public platform::Printer {
 public:
     bool print(const core::PrintDocument& document) override {
         documents.push_back(document);
         return true;
     }
+    bool printImage(const QImage& image) override {
+        images.push_back(image);
+        return true;
+    }
     std::vector<core::PrintDocument> documents;
+    std::vector<QImage> images;
 };
 
 class FakeClock : public platform::Clock {

@@ -1,14 +1,19 @@
 // Main-window commands of the chart windows.
 #include "ui/app/main_window.h"
 
+#include "ui/handicap/last_twenty_window.h"
+#include "ui/stats/charts_window.h"
+
 namespace ui {
 
 void MainWindow::openChartsWindow() {
-    // The charts window (Form11) opens here, modal.
+    ChartsWindow window(context_, this);
+    window.exec();
 }
 
 void MainWindow::openLastTwentyWindow() {
-    // The last-20 scores window (Form15) opens here, modal.
+    LastTwentyWindow window(context_, this);
+    window.exec();
 }
 
 } // namespace ui
