@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <functional>
+
 namespace platform {
 namespace {
 
@@ -56,11 +58,21 @@ bool RenderDocument(const core::PrintDocument& document, QPagedPaintDevice& devi
     return painter.end();
 }
 
-bool RenderDocumentToPdf(const core::PrintDocument& document, const QString& path) {
+namespace {
+
+// Renders onto a PDF file, or onto the default printer when there is one.
+bool RenderToPdf(const std::function<bool(QPagedPaintDevice&)>& render, const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    return RenderDocument(document, printer) && QFileInfo(path).size() > 0;
+    return render(printer) && QFileInfo(path).size() > 0;
+}
+
+} // namespace
+
+bool RenderDocumentToPdf(const core::PrintDocument& document, const QString& path) {
+    return RenderToPdf([&](QPagedPaintDevice& device) { return RenderDocument(document, device); },
+                       path);
 }
 
 bool RenderImage(const QImage& image, QPagedPaintDevice& device) {
@@ -77,66 +89,46 @@ bool RenderImage(const QImage& image, QPagedPaintDevice& device) {
 }
 
 bool RenderImageToPdf(const QImage& image, const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    return RenderImage(image, printer) && QFileInfo(path).size() > 0;
+    return RenderToPdf([&](QPagedPaintDevice& device) { return RenderImage(image, device); }, path);
+}
+
+bool QtPrinter::printWith(const std::function<bool(QPagedPaintDevice&)>& render,
+                          const QString& what) {
+    QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        if (render(printer))
+            return true;
+        messages_.beep();
+        messages_.show("The " + what + " could not be sent to the printer " +
+                           defaultPrinter.printerName() + ".",
+                       "Printing failed", MessageIcon::Critical);
+        return false;
+    }
+    FileDialogRequest request;
+    request.title = "No printer installed - save the " + what + " as PDF";
+    request.filter = "PDF Files (*.pdf)|*.pdf|";
+    request.defaultExtension = "pdf";
+    request.flags = DialogFlag::ForSaving;
+    std::optional<QString> path = dialogs_.saveFile(request);
+    if (!path)
+        return false;
+    if (RenderToPdf(render, *path))
+        return true;
+    messages_.beep();
+    messages_.show("The " + what + " could not be written to " + *path + ".", "Printing failed",
+                   MessageIcon::Critical);
+    return false;
 }
 
 bool QtPrinter::print(const core::PrintDocument& document) {
-    QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (!defaultPrinter.isNull()) {
-        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-        if (RenderDocument(document, printer))
-            return true;
-        messages_.beep();
-        messages_.show("The document could not be sent to the printer " +
-                           defaultPrinter.printerName() + ".",
-                       "Printing failed", MessageIcon::Critical);
-        return false;
-    }
-    FileDialogRequest request;
-    request.title = "No printer installed - save the document as PDF";
-    request.filter = "PDF Files (*.pdf)|*.pdf|";
-    request.defaultExtension = "pdf";
-    request.flags = DialogFlag::ForSaving;
-    std::optional<QString> path = dialogs_.saveFile(request);
-    if (!path)
-        return false;
-    if (RenderDocumentToPdf(document, *path))
-        return true;
-    messages_.beep();
-    messages_.show("The document could not be written to " + *path + ".", "Printing failed",
-                   MessageIcon::Critical);
-    return false;
+    return printWith([&](QPagedPaintDevice& device) { return RenderDocument(document, device); },
+                     "document");
 }
 
 bool QtPrinter::printImage(const QImage& image) {
-    QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (!defaultPrinter.isNull()) {
-        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-        if (RenderImage(image, printer))
-            return true;
-        messages_.beep();
-        messages_.show("The chart could not be sent to the printer " +
-                           defaultPrinter.printerName() + ".",
-                       "Printing failed", MessageIcon::Critical);
-        return false;
-    }
-    FileDialogRequest request;
-    request.title = "No printer installed - save the chart as PDF";
-    request.filter = "PDF Files (*.pdf)|*.pdf|";
-    request.defaultExtension = "pdf";
-    request.flags = DialogFlag::ForSaving;
-    std::optional<QString> path = dialogs_.saveFile(request);
-    if (!path)
-        return false;
-    if (RenderImageToPdf(image, *path))
-        return true;
-    messages_.beep();
-    messages_.show("The chart could not be written to " + *path + ".", "Printing failed",
-                   MessageIcon::Critical);
-    return false;
+    return printWith([&](QPagedPaintDevice& device) { return RenderImage(image, device); },
+                     "chart");
 }
 
 } // namespace platform

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QImage;
 class QPagedPaintDevice;
 
@@ -40,6 +42,7 @@ public:
     bool printImage(const QImage& image) override;
 
 private:
+    bool printWith(const std::function<bool(QPagedPaintDevice&)>& render, const QString& what);
     FileDialogs& dialogs_;
     MessageBoxes& messages_;
 };
