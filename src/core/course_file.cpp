@@ -3,6 +3,8 @@
 #include "core/atomic_file.h"
 #include "core/record_encoding.h"
 
+#include <utility>
+
 namespace core {
 namespace {
 
@@ -257,6 +259,15 @@ FileResult LoadCourseFile(const std::string& path, CourseState& course) {
 }
 
 FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind) {
+    // A text the file cannot hold would make the whole file unreadable.
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"player's name", &course.PlayerName},
+        {"course name", &course.CourseName},
+        {"tee name", &course.TeeName}};
+    for (const auto& [what, text] : texts)
+        if (!IsStorableText(*text))
+            return FileResult::failure(course.CourseFileName + " could not be written: the " +
+                                       what + " holds a double quote or a line break.");
     return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind));
 }
 
