@@ -201,6 +201,28 @@ TEST(CourseFile, TheReservedLinesTellTheWritersApart) {
     }
 }
 
+TEST(CourseFile, ACourseWithoutStatisticsKeepsOnlyTheCourse) {
+    core::CourseState full = Loaded(FixturePath("course_with_statistics.crs"));
+    core::CourseState blank = core::CourseWithoutStatistics(full);
+    EXPECT_EQ(blank.CourseFileName, full.CourseFileName);
+    EXPECT_EQ(blank.FirstDate, full.FirstDate);
+    EXPECT_EQ(blank.LastDate, full.LastDate);
+    EXPECT_EQ(blank.PlayerName, full.PlayerName);
+    EXPECT_EQ(blank.HoleYards, full.HoleYards);
+    EXPECT_EQ(blank.LengthClassHoles, full.LengthClassHoles);
+    EXPECT_EQ(blank.FairwaysPerRound, 14);
+    EXPECT_EQ(blank.GamesRecorded, 0);
+    EXPECT_EQ(blank.HoleResults, (core::OneBased<std::array<int, 5>, 18>{}));
+    EXPECT_EQ(blank.RecentCount, 0);
+    EXPECT_EQ(blank.SandSaveAttempts, 0);
+    // Read back, its file is the same course.
+    core::CourseState read;
+    ASSERT_TRUE(core::ParseCourseFile(core::CourseFileText(full, core::CourseFileKind::NewCourse),
+                                      full.CourseFileName, read)
+                    .ok);
+    EXPECT_EQ(read, blank);
+}
+
 TEST(CourseFile, OlderFilesLoadWithTheMissingBlocksAsZeros) {
     core::CourseState full = Loaded(FixturePath("course_with_statistics.crs"));
     for (const char* name :
