@@ -43,7 +43,8 @@ TEST(RecordReader, NumbersWithAndWithoutALeadingZero) {
         {"113", 113}, {"-27", -27}, {"", 0},        {"+4", 4},     {"1.5E+07", 1.5e7},
     };
     for (const Case& c : cases) {
-        core::RecordReader r(std::string(c.text) + ",1\r\n", "f");
+        const std::string content = std::string(c.text) + ",1\r\n"; // the reader only views it
+        core::RecordReader r(content, "f");
         EXPECT_DOUBLE_EQ(r.number("n"), c.value) << c.text;
         EXPECT_FALSE(r.failed()) << c.text;
     }
