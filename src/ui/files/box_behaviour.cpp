@@ -8,43 +8,37 @@
 namespace ui {
 namespace {
 
-class FocusWatcher : public QObject {
+// Owned by its box, so it never outlives it.
+class SelectOnFocus : public QObject {
 public:
-    FocusWatcher(QWidget& widget, QEvent::Type type, std::function<void(QFocusEvent&)> handler)
-        : QObject(&widget), type_(type), handler_(std::move(handler)) {
-        widget.installEventFilter(this);
+    explicit SelectOnFocus(QLineEdit& box) : QObject(&box), box_(&box) {
+        box.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == type_)
-            handler_(*static_cast<QFocusEvent*>(event));
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        box_->selectAll();
+        // The click that gave the focus places the cursor afterwards.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            QPointer<QLineEdit> box = box_;
+            QTimer::singleShot(0, box, [box] {
+                if (box && box->hasFocus())
+                    box->selectAll();
+            });
+        }
         return false;
     }
 
 private:
-    QEvent::Type type_;
-    std::function<void(QFocusEvent&)> handler_;
+    QLineEdit* box_;
 };
 
 } // namespace
 
 void SelectWholeTextOnFocus(QLineEdit& box) {
-    QPointer<QLineEdit> guarded(&box);
-    new FocusWatcher(box, QEvent::FocusIn, [guarded](QFocusEvent& event) {
-        guarded->selectAll();
-        // The click that gave the focus places the cursor afterwards.
-        if (event.reason() == Qt::MouseFocusReason)
-            QTimer::singleShot(0, guarded, [guarded] {
-                if (guarded && guarded->hasFocus())
-                    guarded->selectAll();
-            });
-    });
-}
-
-void OnFocusLost(QWidget& widget, std::function<void()> handler) {
-    new FocusWatcher(widget, QEvent::FocusOut,
-                     [handler = std::move(handler)](QFocusEvent&) { handler(); });
+    new SelectOnFocus(box);
 }
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include "ui/files/box_behaviour.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,7 +104,7 @@ NewCourseWindow::NewCourseWindow(AppContext& context, QWidget* parent)
             [this](const QString& text) { course_.CourseName = text.toStdString(); });
     connect(tees_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { course_.TeeName = text.toStdString(); });
-    OnFocusLost(*tees_, [this] { course_.TeeName = tees_->currentText().toStdString(); });
+    tees_->installEventFilter(this);
     connect(rating_, &QLineEdit::textChanged, this, [this](const QString& text) {
         course_.CourseRating = static_cast<float>(core::ReadNumber(text.toStdString()));
     });
@@ -162,16 +163,30 @@ void NewCourseWindow::buildNine(int firstHole, int top, const std::array<int, 9>
         FilterDigits(*handicap_[h], 1, 18);
         for (QLineEdit* box : {par_[h], yards_[h], handicap_[h]})
             SelectWholeTextOnFocus(*box);
-        OnFocusLost(*par_[h], [this, h] {
+        for (QLineEdit* box : {par_[h], yards_[h], handicap_[h]})
+            box->installEventFilter(this);
+    }
+}
+
+// The window watches its boxes itself, so that nothing reaches it once it is being
+// destroyed (a box losing the focus then).
+bool NewCourseWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::FocusOut)
+        return QDialog::eventFilter(watched, event);
+    if (watched == tees_)
+        course_.TeeName = tees_->currentText().toStdString();
+    for (int h = 1; h <= core::HoleCount; ++h) {
+        if (watched == par_[h]) {
             course_.HolePar[h] = Value(par_[h]);
             showSums();
-        });
-        OnFocusLost(*yards_[h], [this, h] {
+        } else if (watched == yards_[h]) {
             course_.HoleYards[h] = core::ReadNumber(yards_[h]->text().toStdString());
             showSums();
-        });
-        OnFocusLost(*handicap_[h], [this, h] { course_.HoleHandicap[h] = Value(handicap_[h]); });
+        } else if (watched == handicap_[h]) {
+            course_.HoleHandicap[h] = Value(handicap_[h]);
+        }
     }
+    return QDialog::eventFilter(watched, event);
 }
 
 void NewCourseWindow::showSums() {

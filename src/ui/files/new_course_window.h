@@ -24,6 +24,9 @@ public:
     void save();     // "Save"
     void showHelp(); // "Help"
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLineEdit* addBox(const QString& name, int left, int top, int width);
     void addCaption(const QString& name, const QString& text, int left, int top, int width);
