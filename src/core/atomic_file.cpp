@@ -37,6 +37,12 @@ FileResult ReadWholeFile(const std::string& path, std::string& content) {
 }
 
 FileResult WriteFileAtomically(const std::string& path, std::string_view content) {
+    if (path.empty())
+        return FileResult::failure("The file could not be written: no file name was given.");
+    // Renaming over a file would replace it even when it is read-only; a file the user
+    // cannot write stays as it is.
+    if (access(path.c_str(), F_OK) == 0 && faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return FileResult::failure(path + " could not be written: " + Reason(errno) + ".");
     std::string temporary = path + ".XXXXXX";
     int fd = mkstemp(temporary.data());
     if (fd < 0)

@@ -3,6 +3,8 @@
 #include "core/atomic_file.h"
 #include "core/record_encoding.h"
 
+#include <utility>
+
 namespace core {
 namespace {
 
@@ -84,24 +86,6 @@ void WriteRecent(RecordWriter& w, const CourseState& c) {
     w.zeros(10).endLine();
 }
 
-// Only the course itself and its length classes; the statistics are zeros.
-CourseState CourseOnly(const CourseState& c) {
-    CourseState blank;
-    blank.FirstDate = c.FirstDate;
-    blank.LastDate = c.LastDate;
-    blank.PlayerName = c.PlayerName;
-    blank.CourseName = c.CourseName;
-    blank.TeeName = c.TeeName;
-    blank.CourseRating = c.CourseRating;
-    blank.CourseSlope = c.CourseSlope;
-    blank.FairwaysPerRound = c.FairwaysPerRound;
-    blank.HolePar = c.HolePar;
-    blank.HoleHandicap = c.HoleHandicap;
-    blank.HoleYards = c.HoleYards;
-    blank.LengthClassHoles = c.LengthClassHoles;
-    return blank;
-}
-
 template <typename Array>
 void ReadRange(RecordReader& r, Array& values, int first, int last, const std::string& name) {
     for (int i = first; i <= last; ++i)
@@ -136,9 +120,30 @@ void ComputeLengthClasses(CourseState& course) {
     course.FairwaysPerRound = HoleCount - parThrees;
 }
 
+CourseState CourseWithoutStatistics(const CourseState& c) {
+    CourseState blank;
+    blank.CourseFileName = c.CourseFileName;
+    blank.FirstDate = c.FirstDate;
+    blank.LastDate = c.LastDate;
+    blank.PlayerName = c.PlayerName;
+    blank.CourseName = c.CourseName;
+    blank.TeeName = c.TeeName;
+    blank.CourseRating = c.CourseRating;
+    blank.CourseSlope = c.CourseSlope;
+    blank.FairwaysPerRound = c.FairwaysPerRound;
+    blank.HolePar = c.HolePar;
+    blank.HoleHandicap = c.HoleHandicap;
+    blank.HoleYards = c.HoleYards;
+    blank.LengthClassHoles = c.LengthClassHoles;
+    return blank;
+}
+
 std::string CourseFileText(const CourseState& course, CourseFileKind kind) {
     RecordWriter w;
-    const CourseState& c = kind == CourseFileKind::Rewrite ? course : CourseOnly(course);
+    CourseState blank;
+    if (kind != CourseFileKind::Rewrite)
+        blank = CourseWithoutStatistics(course);
+    const CourseState& c = kind == CourseFileKind::Rewrite ? course : blank;
     WriteCourse(w, c);
     WriteStatistics(w, c);
     switch (kind) {
@@ -257,6 +262,15 @@ FileResult LoadCourseFile(const std::string& path, CourseState& course) {
 }
 
 FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind) {
+    // A text the file cannot hold would make the whole file unreadable.
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"player's name", &course.PlayerName},
+        {"course name", &course.CourseName},
+        {"tee name", &course.TeeName}};
+    for (const auto& [what, text] : texts)
+        if (!IsStorableText(*text))
+            return FileResult::failure(course.CourseFileName + " could not be written: the " +
+                                       what + " holds a double quote or a line break.");
     return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind));
 }
 

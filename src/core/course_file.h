@@ -14,6 +14,10 @@ int LengthClassOf(int par, double yards);
 // (18 minus the par 3s).
 void ComputeLengthClasses(CourseState& course);
 
+// The course itself (file name, dates, identity, holes, length classes) with every
+// statistic zero: what a new course file, or one edited before any round, holds.
+CourseState CourseWithoutStatistics(const CourseState& course);
+
 // Which course file is written: a rewrite after rounds holds every statistic; a new
 // course, and a course edited before any round, hold only the course with zeros for
 // the statistics. The reserved lines 49 and 50 tell them apart.

@@ -61,6 +61,11 @@ FileResult LoadHandicapFile(const std::string& path, HandicapState& handicap) {
 }
 
 FileResult SaveHandicapFile(const HandicapState& handicap) {
+    // A text the file cannot hold would make the whole file unreadable.
+    if (!IsStorableText(handicap.HandicapPlayerName))
+        return FileResult::failure(handicap.HandicapFileName +
+                                   " could not be written: the player's name holds a double "
+                                   "quote or a line break.");
     return WriteFileAtomically(handicap.HandicapFileName, HandicapFileText(handicap));
 }
 

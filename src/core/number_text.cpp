@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace core {
 namespace {
@@ -206,12 +207,21 @@ double ReadNumber(std::string_view text) {
     return value;
 }
 
+// Converting a double beyond int's range is undefined; a typed 99999999999 must not be.
+static int ClampToInt(double value) {
+    if (std::isnan(value))
+        return 0;
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(value, lowest, highest));
+}
+
 int RoundToWhole(double value) {
-    return static_cast<int>(std::nearbyint(value));
+    return ClampToInt(std::nearbyint(value));
 }
 
 int WholePart(double value) {
-    return static_cast<int>(std::trunc(value));
+    return ClampToInt(std::trunc(value));
 }
 
 std::string RightAlign(std::string_view text, int width) {

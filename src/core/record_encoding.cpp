@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace core {
 namespace {
@@ -25,7 +26,8 @@ bool ParseDateLiteral(std::string_view raw, double& dayNumber) {
             return false;
         start = end + 1;
     }
-    if (parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31)
+    if (parts[0] < 1 || parts[0] > 9999 || parts[1] < 1 || parts[1] > 12 || parts[2] < 1 ||
+        parts[2] > 31)
         return false;
     dayNumber = DayNumberFromDate(parts[0], parts[1], parts[2]);
     return true;
@@ -98,7 +100,7 @@ RecordWriter& RecordWriter::endLine() {
 }
 
 bool IsStorableText(std::string_view text) {
-    return text.find('"') == std::string_view::npos;
+    return text.find_first_of("\"\r\n") == std::string_view::npos;
 }
 
 std::string DateLiteral(double dayNumber) {
@@ -191,25 +193,36 @@ std::string RecordReader::text(std::string_view field) {
 }
 
 double RecordReader::number(std::string_view field) {
+    return number(field, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+}
+
+double RecordReader::number(std::string_view field, double lowest, double highest) {
     std::string raw;
     bool quoted = false;
     int line = line_;
     if (!nextField(field, raw, quoted))
         return 0;
     double value = 0;
-    if (!quoted && (raw.empty() || ParsePlainNumber(raw, value) || ParseDateLiteral(raw, value)))
-        return value;
+    if (!quoted && (raw.empty() || ParsePlainNumber(raw, value) || ParseDateLiteral(raw, value))) {
+        if (value >= lowest && value <= highest)
+            return value;
+        line_ = line;
+        fail(field, "\"" + raw + "\" is out of range");
+        return 0;
+    }
     line_ = line;
     fail(field, "\"" + raw + "\" is not a number");
     return 0;
 }
 
 int RecordReader::integer(std::string_view field) {
-    return RoundToWhole(number(field));
+    return RoundToWhole(
+        number(field, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 float RecordReader::single(std::string_view field) {
-    return static_cast<float>(number(field));
+    return static_cast<float>(
+        number(field, -std::numeric_limits<float>::max(), std::numeric_limits<float>::max()));
 }
 
 VariantDate RecordReader::date(std::string_view field) {

@@ -28,7 +28,8 @@ private:
     bool lineStarted_ = false;
 };
 
-// Texts cannot hold a double quote: the encoding has no escape for it.
+// Texts cannot hold a double quote (the encoding has no escape for it) nor a line
+// break (it would end the record).
 bool IsStorableText(std::string_view text);
 
 std::string DateLiteral(double dayNumber);
@@ -52,6 +53,8 @@ public:
     int line() const { return line_; }
 
 private:
+    // A number outside [lowest, highest] is an error.
+    double number(std::string_view field, double lowest, double highest);
     bool nextField(std::string_view field, std::string& raw, bool& quoted);
     void fail(std::string_view field, std::string_view why);
     void skipBlanks();

@@ -120,6 +120,13 @@ TEST(RoundToWhole, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(core::WholePart(0.5), 0);
 }
 
+TEST(RoundToWhole, ValuesBeyondAWholeNumberStopAtItsLimits) {
+    // An unfiltered box can hold 99999999999.
+    EXPECT_EQ(core::RoundToWhole(99999999999.0), 2147483647);
+    EXPECT_EQ(core::RoundToWhole(-1e300), -2147483647 - 1);
+    EXPECT_EQ(core::WholePart(1e20), 2147483647);
+}
+
 TEST(RightAlign, PadsOnTheLeftAndKeepsLongText) {
     EXPECT_EQ(core::RightAlign("5", 2), " 5");
     EXPECT_EQ(core::RightAlign("27.8%", 8), "   27.8%");

@@ -3,6 +3,9 @@
 
 #include "core/course_file.h"
 #include "core/handicap_file.h"
+#include "ui/files/course_edit_window.h"
+#include "ui/files/new_course_window.h"
+#include "ui/files/new_handicap_window.h"
 
 namespace ui {
 namespace {
@@ -59,15 +62,18 @@ void MainWindow::openHandicapCommand(bool menuVariant) {
 }
 
 void MainWindow::openNewCourseWindow() {
-    // The new-course window (setup2) opens here, modal.
+    NewCourseWindow window(context_, this);
+    window.exec();
 }
 
 void MainWindow::openCourseEditWindow() {
-    // The course-edit window (Form9) opens here, modal.
+    CourseEditWindow window(context_, this);
+    window.exec();
 }
 
 void MainWindow::openNewHandicapWindow() {
-    // The new-handicap window (Form13) opens here, modal.
+    NewHandicapWindow window(context_, this);
+    window.exec();
 }
 
 } // namespace ui

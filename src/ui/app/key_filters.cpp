@@ -4,11 +4,36 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
 
 namespace ui {
 namespace {
 
 enum class Kind { Digits, Decimal, Text };
+
+bool Unstorable(QChar c) {
+    return c == '"' || c == '\r' || c == '\n';
+}
+
+// Takes the double quote and line breaks out of pasted or set text before the box
+// changes, so that whoever follows textChanged only ever sees the cleaned text.
+class StorableTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& position) const override {
+        QString cleaned;
+        int cursor = position;
+        for (int i = 0; i < input.size(); ++i) {
+            if (!Unstorable(input[i]))
+                cleaned += input[i];
+            else if (i < position)
+                --cursor;
+        }
+        input = cleaned;
+        position = cursor;
+        return Acceptable;
+    }
+};
 
 class KeyFilter : public QObject {
 public:
@@ -16,15 +41,7 @@ public:
         : QObject(&box), box_(box), kind_(kind), minimum_(minimum), maximum_(maximum) {
         box.installEventFilter(this);
         if (kind == Kind::Text)
-            QObject::connect(&box, &QLineEdit::textChanged, this, [this](const QString& text) {
-                if (text.contains('"')) {
-                    int cursor = box_.cursorPosition();
-                    QString cleaned = text;
-                    cleaned.remove('"');
-                    box_.setText(cleaned);
-                    box_.setCursorPosition(std::min<int>(cursor, cleaned.size()));
-                }
-            });
+            box.setValidator(new StorableTextValidator(&box));
     }
 
 protected:

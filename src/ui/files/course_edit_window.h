@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/course_state.h"
+#include "ui/app/app_context.h"
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace platform {
+class PictureBox;
+}
+
+namespace ui {
+
+// "Edit Course Specifications" (objectName "Form9"): corrects the holes, ratings and
+// names of the open course and rewrites its file. Every box changes the open course
+// as it is typed into.
+class CourseEditWindow : public QDialog {
+    Q_OBJECT
+public:
+    CourseEditWindow(AppContext& context, QWidget* parent = nullptr);
+
+    void save(); // "Save"
+
+private:
+    platform::PictureBox* addFrame(const QString& name, int left, int top, int width, int height);
+    QLineEdit* addBox(QWidget* frame, int number, int left, int top, int width);
+    void addCaption(QWidget* frame, const QString& text, int left, int top, int width);
+    void buildNine(platform::PictureBox* frame, int firstHole, int firstBox);
+    void load();
+    void fillBoxes();
+
+    AppContext& context_;
+    core::OneBased<QLineEdit*, core::HoleCount> par_{};
+    core::OneBased<QLineEdit*, core::HoleCount> yards_{};
+    core::OneBased<QLineEdit*, core::HoleCount> handicap_{};
+    QLineEdit* rating_ = nullptr;
+    QLineEdit* slope_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* courseName_ = nullptr;
+    QLineEdit* tee_ = nullptr;
+};
+
+} // namespace ui
