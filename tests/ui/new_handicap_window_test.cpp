@@ -222,6 +222,31 @@ private slots:
         QVERIFY(f.state.handicap == open);
     }
 
+    void theHandicapWindowOpensOnceTheWindowCloses() {
+        FakePlatform fake;
+        core::AppState state;
+        ui::MainWindow main(state, fake.platform);
+        QTemporaryDir folder;
+        fake.fileDialogs.answer(folder.filePath("new.hcp"));
+        bool formFourWhileOpen = true;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog->objectName() == "Form13");
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), "Pat");
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text2"), "121");
+            dialog->findChild<QPushButton*>("Command1")->click();
+            QWidget* handicap = main.findChild<QWidget*>("Form4");
+            formFourWhileOpen = handicap && handicap->isVisible();
+            dialog->close();
+        });
+        main.openNewHandicapWindow();
+        QVERIFY(!formFourWhileOpen);
+        QWidget* handicap = main.findChild<QWidget*>("Form4");
+        QVERIFY(handicap && handicap->isVisible());
+        QCOMPARE(QString::fromStdString(state.handicap.HandicapFileName),
+                 folder.filePath("new.hcp"));
+    }
+
     void cancelAndOkLeaveTheOpenHandicapAsItWas() {
         for (const char* button : {"Command2", "Command3"}) {
             const core::HandicapState open = PlayerWithRounds();

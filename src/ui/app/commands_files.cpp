@@ -74,6 +74,8 @@ void MainWindow::openCourseEditWindow() {
 void MainWindow::openNewHandicapWindow() {
     NewHandicapWindow window(context_, this);
     window.exec();
+    if (window.createdAFile())
+        openHandicapWindow();
 }
 
 } // namespace ui

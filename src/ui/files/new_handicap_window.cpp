@@ -118,8 +118,7 @@ void NewHandicapWindow::save() {
     }
     handicap_ = created;
     context_.state.handicap = created;
-    if (context_.mainWindow)
-        context_.mainWindow->openHandicapWindow();
+    createdAFile_ = true;
 }
 
 } // namespace ui

@@ -19,12 +19,16 @@ public:
     NewHandicapWindow(AppContext& context, QWidget* parent = nullptr);
 
     void save(); // "Save"
+    // A file was written: the handicap window should open once this window closes,
+    // where it can take input (this one is modal).
+    bool createdAFile() const { return createdAFile_; }
 
 private:
     AppContext& context_;
     core::HandicapState handicap_;
     QLineEdit* name_ = nullptr;
     QLineEdit* slope_ = nullptr;
+    bool createdAFile_ = false;
 };
 
 } // namespace ui
