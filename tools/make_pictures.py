@@ -337,7 +337,7 @@ def open_course():
     return c
 
 
-def edit_specs():
+def edit_course():
     c = Canvas(32, 32)
     card(c, 2, 1, 22, 29, BLU)
     pencil(c, (12.5, 27.5), -45, 23, 2.8)
@@ -627,7 +627,7 @@ def write_png(path, canvas):
 PICTURES = [
     ('new_course.png', new_course),
     ('open_course.png', open_course),
-    ('edit_specs.png', edit_specs),
+    ('edit_course.png', edit_course),
     ('new_hdcp.png', new_hdcp),
     ('open_hdcp.png', open_hdcp),
     ('slope_index.png', slope_index),

@@ -52,7 +52,7 @@ void MainWindow::buildToolbar() {
 
     addButton("SSCommand10", "New Course", "new_course", 0, 1215);
     addButton("SSCommand1", "Open Course", "open_course", 1200, 1215);
-    addButton("SSCommand2", "Edit Specs", "edit_specs", 2400, 1095);
+    addButton("SSCommand2", "Edit Specs", "edit_course", 2400, 1095);
     addButton("SSCommand3", "New Hdcp", "new_hdcp", 3480, 1095);
     addButton("SSCommand4", "Open Hdcp", "open_hdcp", 4560, 1215);
     addButton("SSCommand5", "Slope Index", "slope_index", 5760, 1215);
