@@ -9,11 +9,6 @@
 namespace ui {
 namespace {
 
-QRect Twips(int left, int top, int width, int height) {
-    return {core::TwipsToPixels(left), core::TwipsToPixels(top), core::TwipsToPixels(width),
-            core::TwipsToPixels(height)};
-}
-
 void MakeWhite(QWidget* widget) {
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, Qt::white);
@@ -43,7 +38,7 @@ AboutWindow::AboutWindow(AppContext& context, QWidget* parent) : QDialog(parent)
     auto* picture = new QWidget(this);
     picture->setObjectName("Picture1");
     MakeWhite(picture);
-    picture->setGeometry(Twips(90, 75, 5790 - 2 * 90, 2280 - 2 * 75));
+    picture->setGeometry(TwipsRect(90, 75, 5790 - 2 * 90, 2280 - 2 * 75));
 
     auto* logo = new QLabel(picture);
     logo->setObjectName("Logo");
@@ -52,23 +47,24 @@ AboutWindow::AboutWindow(AppContext& context, QWidget* parent) : QDialog(parent)
     logo->setGeometry(
         QRect(QPoint(0, 0), logoPicture.isNull() ? QSize(96, 115) : logoPicture.size()));
 
-    QLabel* name = AddLabel(picture, "Label5", "TARNWICK", Twips(1260, 90, 4245, 465));
+    QLabel* name = AddLabel(picture, "Label5", "TARNWICK", TwipsRect(1260, 90, 4245, 465));
     QFont nameFont = name->font();
     nameFont.setFamilies({"MS Sans Serif", "Sans Serif"});
     nameFont.setPointSize(18);
     nameFont.setBold(true);
     name->setFont(nameFont);
 
-    AddLabel(picture, "Label4", "Contact: the Tarnwick Project team.", Twips(1260, 600, 4245, 225));
-    AddLabel(picture, "Label1", "Version 3.0", Twips(2880, 960, 1500, 225),
+    AddLabel(picture, "Label4", "Contact: the Tarnwick Project team.",
+             TwipsRect(1260, 600, 4245, 225));
+    AddLabel(picture, "Label1", "Version 3.0", TwipsRect(2880, 960, 1500, 225),
              Qt::AlignLeft | Qt::AlignTop);
     AddLabel(picture, "Label2", "Copyright (C) The Tarnwick Project.",
-             Twips(1260, 1230, 4245, 225));
-    AddLabel(picture, "Label3", "All rights reserved.", Twips(1260, 1440, 4245, 225));
+             TwipsRect(1260, 1230, 4245, 225));
+    AddLabel(picture, "Label3", "All rights reserved.", TwipsRect(1260, 1440, 4245, 225));
 
     auto* fore = new QPushButton("Fore!", picture);
     fore->setObjectName("Command1");
-    fore->setGeometry(Twips(2700, 1680, 1365, 315));
+    fore->setGeometry(TwipsRect(2700, 1680, 1365, 315));
     fore->setDefault(true);
     connect(fore, &QPushButton::clicked, this, &QDialog::accept);
 

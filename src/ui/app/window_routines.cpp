@@ -27,6 +27,18 @@ void DrawEdge(platform::PictureBox& target, const core::SunkenEdge& edge) {
 
 } // namespace
 
+void UseLightGrey(QWidget& widget) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, LightGrey);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return {core::TwipsToPixels(left), core::TwipsToPixels(top), core::TwipsToPixels(width),
+            core::TwipsToPixels(height)};
+}
+
 void CenterForm(QWidget& window, const AppContext& context) {
     QSize screen = context.platform.screen.size();
     constexpr double t = core::TwipsPerPixel;

@@ -3,6 +3,7 @@
 #include "ui/app/app_context.h"
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -17,6 +18,13 @@ namespace ui {
 
 inline const QColor ShadowColor{128, 128, 128};
 inline const QColor LightColor{255, 255, 255};
+inline const QColor LightGrey{192, 192, 192}; // the face of the program's dialogs
+
+// Gives a window the light-grey face of the program's dialogs.
+void UseLightGrey(QWidget& widget);
+
+// A rectangle given in twips, in pixels.
+QRect TwipsRect(int left, int top, int width, int height);
 
 // Places a secondary window over the main window, or on the screen when it is larger.
 void CenterForm(QWidget& window, const AppContext& context);

@@ -11,8 +11,6 @@
 namespace ui {
 namespace {
 
-const QColor LightGrey{192, 192, 192};
-
 struct Row {
     const char* caption;
     const char* captionName;
@@ -82,11 +80,10 @@ AwardsWindow::AwardsWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("Form12");
     setWindowTitle("Awards & Trophies - PGA, LPGA & Senior Tours");
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, LightGrey);
-    grey.setColor(QPalette::Base, Qt::white);
-    setPalette(grey);
-    setAutoFillBackground(true);
+    UseLightGrey(*this);
+    QPalette white = palette();
+    white.setColor(QPalette::Base, Qt::white);
+    setPalette(white);
 
     auto* yearLabel = new QLabel("Year", this);
     yearLabel->setObjectName("Label1");

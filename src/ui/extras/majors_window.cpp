@@ -13,7 +13,6 @@
 namespace ui {
 namespace {
 
-const QColor LightGrey{192, 192, 192};
 const QColor TitleColor{255, 0, 0};
 const QColor CaptionColor{0, 0, 255};
 
@@ -69,11 +68,10 @@ MajorsWindow::MajorsWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("Form5");
     setWindowTitle("THE MAJORS");
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, LightGrey);
-    grey.setColor(QPalette::Base, Qt::white);
-    setPalette(grey);
-    setAutoFillBackground(true);
+    UseLightGrey(*this);
+    QPalette white = palette();
+    white.setColor(QPalette::Base, Qt::white);
+    setPalette(white);
 
     picture_ = new platform::PictureBox(this);
     picture_->setObjectName("Picture1");

@@ -8,16 +8,7 @@
 #include <QPushButton>
 
 namespace ui {
-namespace {
-
-const QColor LightGrey{192, 192, 192};
-
-QRect Twips(int left, int top, int width, int height) {
-    return {core::TwipsToPixels(left), core::TwipsToPixels(top), core::TwipsToPixels(width),
-            core::TwipsToPixels(height)};
-}
-
-} // namespace
+namespace {} // namespace
 
 TriviaWindow::TriviaWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), session_(core::TriviaQuestions(), context.state.trivia),
@@ -26,10 +17,7 @@ TriviaWindow::TriviaWindow(AppContext& context, QWidget* parent)
     setWindowTitle("Golf Trivia Question of the Day");
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, LightGrey);
-    setPalette(p);
-    setAutoFillBackground(true);
+    UseLightGrey(*this);
     setFixedSize(core::TwipsToPixels(7200), core::TwipsToPixels(5400));
 
     QLabel* question = addLabel("Label1", "", 240, 180, 6720, 900);
@@ -79,7 +67,7 @@ QLabel* TriviaWindow::addLabel(const QString& name, const QString& text, int lef
                                int width, int height) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
-    label->setGeometry(Twips(left, top, width, height));
+    label->setGeometry(TwipsRect(left, top, width, height));
     labels_[name.mid(5).toInt()] = label;
     return label;
 }
@@ -88,7 +76,7 @@ QPushButton* TriviaWindow::addButton(const QString& name, const QString& caption
                                      int width, int height) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
-    button->setGeometry(Twips(left, top, width, height));
+    button->setGeometry(TwipsRect(left, top, width, height));
     button->setAutoDefault(false);
     return button;
 }

@@ -11,7 +11,6 @@
 namespace ui {
 namespace {
 
-const QColor LightGrey{192, 192, 192};
 constexpr int WindowWidth = 640;
 constexpr int ChartWidth = 500;
 constexpr int ChartHeight = 400;
@@ -22,10 +21,7 @@ ChartsWindow::ChartsWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("Form11");
     setWindowTitle("Bar Charts");
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, LightGrey);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    UseLightGrey(*this);
 
     buildMenus();
     const int top = menuBar_->sizeHint().height();

@@ -40,7 +40,7 @@ HoleByHoleWindow::HoleByHoleWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("Form2");
     setWindowTitle("Hole By Hole Statistics");
-    stats::UseLightGrey(*this);
+    UseLightGrey(*this);
     setFixedSize(594, 472);
 
     const char* rowTitles[RowCount] = {"Par",  "Db Eag", "Eagles", "Birdies",

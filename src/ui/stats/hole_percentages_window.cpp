@@ -12,7 +12,7 @@ namespace ui {
 HolePercentagesWindow::HolePercentagesWindow(AppContext& context, int hole, QWidget* parent)
     : QDialog(parent) {
     setObjectName("Form6");
-    stats::UseLightGrey(*this);
+    UseLightGrey(*this);
     setFixedSize(344, 208);
 
     auto* image = stats::AddLabel(this, "Image1", "", QRect(8, 8, 144, 192));

@@ -25,7 +25,7 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("Stats2");
     setWindowTitle("Golf Statistics");
-    stats::UseLightGrey(*this);
+    UseLightGrey(*this);
     setFixedSize(560, 352);
 
     auto* picture = stats::AddLabel(this, "Picture1", "", QRect(8, 8, 166, 300),

@@ -24,11 +24,4 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
     return button;
 }
 
-void UseLightGrey(QWidget& widget) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
 } // namespace ui::stats

@@ -15,7 +15,5 @@ QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, cons
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
                        const QRect& geometry);
-// The light-grey face of the statistics windows.
-void UseLightGrey(QWidget& widget);
 
 } // namespace ui::stats
