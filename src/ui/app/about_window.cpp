@@ -1,6 +1,7 @@
 #include "ui/app/about_window.h"
 
 #include "core/twips.h"
+#include "ui/app/controls.h"
 #include "ui/app/window_routines.h"
 
 #include <QLabel>
@@ -14,15 +15,6 @@ void MakeWhite(QWidget* widget) {
     p.setColor(QPalette::Window, Qt::white);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at,
-                 Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(at);
-    label->setAlignment(alignment);
-    return label;
 }
 
 } // namespace
@@ -47,7 +39,8 @@ AboutWindow::AboutWindow(AppContext& context, QWidget* parent) : QDialog(parent)
     logo->setGeometry(
         QRect(QPoint(0, 0), logoPicture.isNull() ? QSize(96, 115) : logoPicture.size()));
 
-    QLabel* name = AddLabel(picture, "Label5", "TARNWICK", TwipsRect(1260, 90, 4245, 465));
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    QLabel* name = AddLabel(picture, "Label5", "TARNWICK", TwipsRect(1260, 90, 4245, 465), centred);
     QFont nameFont = name->font();
     nameFont.setFamilies({"MS Sans Serif", "Sans Serif"});
     nameFont.setPointSize(18);
@@ -55,12 +48,12 @@ AboutWindow::AboutWindow(AppContext& context, QWidget* parent) : QDialog(parent)
     name->setFont(nameFont);
 
     AddLabel(picture, "Label4", "Contact: the Tarnwick Project team.",
-             TwipsRect(1260, 600, 4245, 225));
+             TwipsRect(1260, 600, 4245, 225), centred);
     AddLabel(picture, "Label1", "Version 3.0", TwipsRect(2880, 960, 1500, 225),
              Qt::AlignLeft | Qt::AlignTop);
     AddLabel(picture, "Label2", "Copyright (C) The Tarnwick Project.",
-             TwipsRect(1260, 1230, 4245, 225));
-    AddLabel(picture, "Label3", "All rights reserved.", TwipsRect(1260, 1440, 4245, 225));
+             TwipsRect(1260, 1230, 4245, 225), centred);
+    AddLabel(picture, "Label3", "All rights reserved.", TwipsRect(1260, 1440, 4245, 225), centred);
 
     auto* fore = new QPushButton("Fore!", picture);
     fore->setObjectName("Command1");

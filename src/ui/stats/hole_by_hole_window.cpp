@@ -2,9 +2,9 @@
 
 #include "core/hole_statistics.h"
 #include "core/statistics_reports.h"
+#include "ui/app/controls.h"
 #include "ui/app/window_routines.h"
 #include "ui/stats/hole_percentages_window.h"
-#include "ui/stats/stats_controls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -47,24 +47,23 @@ HoleByHoleWindow::HoleByHoleWindow(AppContext& context, QWidget* parent)
                                        "Pars", "Bogeys", "Others", "Avg."};
     for (bool back : {false, true}) {
         const int top = back ? 214 : 8;
-        stats::AddLabel(this, back ? "Label99" : "Label98", back ? "Back 9" : "Front 9",
-                        QRect(8, top + 2, 60, 20));
+        AddLabel(this, back ? "Label99" : "Label98", back ? "Back 9" : "Front 9",
+                 QRect(8, top + 2, 60, 20));
         for (int i = 0; i < 9; ++i) {
             int hole = (back ? 10 : 1) + i;
             QPushButton* button =
-                stats::AddButton(this, "Command" + QString::number(hole + 2), QString::number(hole),
-                                 QRect(72 + ColumnWidth * i, top, ColumnWidth - 4, 24));
+                AddButton(this, "Command" + QString::number(hole + 2), QString::number(hole),
+                          QRect(72 + ColumnWidth * i, top, ColumnWidth - 4, 24));
             connect(button, &QPushButton::clicked, this,
                     [this, hole] { showHolePercentages(hole); });
         }
         for (int row = 0; row < RowCount; ++row) {
             int y = top + 30 + RowHeight * row;
-            stats::AddLabel(this, "Label" + QString::number((back ? 90 : 82) + row), rowTitles[row],
-                            QRect(8, y, 60, 18));
+            AddLabel(this, "Label" + QString::number((back ? 90 : 82) + row), rowTitles[row],
+                     QRect(8, y, 60, 18));
             for (int i = 0; i < 9; ++i)
-                stats::AddLabel(this, "Label" + QString::number(FirstLabelOfRow(back, row) + i), "",
-                                QRect(72 + ColumnWidth * i, y, ColumnWidth - 4, 18),
-                                Qt::AlignCenter);
+                AddLabel(this, "Label" + QString::number(FirstLabelOfRow(back, row) + i), "",
+                         QRect(72 + ColumnWidth * i, y, ColumnWidth - 4, 18), Qt::AlignCenter);
         }
     }
 
@@ -72,24 +71,21 @@ HoleByHoleWindow::HoleByHoleWindow(AppContext& context, QWidget* parent)
     ranking->setObjectName("Picture2");
     ranking->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ranking->setGeometry(396, 8, 190, 420);
-    stats::AddLabel(ranking, "Label218", "Best to Worst", QRect(8, 4, 174, 18), Qt::AlignCenter);
-    stats::AddLabel(ranking, "Label217", " Hole    Hdcp        +/-", QRect(8, 24, 174, 18));
+    AddLabel(ranking, "Label218", "Best to Worst", QRect(8, 4, 174, 18), Qt::AlignCenter);
+    AddLabel(ranking, "Label217", " Hole    Hdcp        +/-", QRect(8, 24, 174, 18));
     for (int r = 1; r <= core::HoleCount; ++r) {
         int y = 44 + RowHeight * (r - 1);
         const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-        stats::AddLabel(ranking, "Label" + QString::number(161 + 2 * r), "", QRect(8, y, 34, 18),
-                        right);
-        stats::AddLabel(ranking, "Label" + QString::number(198 + r), "", QRect(56, y, 40, 18),
-                        right);
-        stats::AddLabel(ranking, "Label" + QString::number(162 + 2 * r), "", QRect(110, y, 60, 18),
-                        right);
+        AddLabel(ranking, "Label" + QString::number(161 + 2 * r), "", QRect(8, y, 34, 18), right);
+        AddLabel(ranking, "Label" + QString::number(198 + r), "", QRect(56, y, 40, 18), right);
+        AddLabel(ranking, "Label" + QString::number(162 + 2 * r), "", QRect(110, y, 60, 18), right);
     }
 
-    stats::AddLabel(this, "Label219", "Click on Hole button for Percentage Breakdowns",
-                    QRect(8, 428, 380, 18));
-    QPushButton* print = stats::AddButton(this, "Command2", "Print", QRect(396, 436, 90, 28));
+    AddLabel(this, "Label219", "Click on Hole button for Percentage Breakdowns",
+             QRect(8, 428, 380, 18));
+    QPushButton* print = AddButton(this, "Command2", "Print", QRect(396, 436, 90, 28));
     connect(print, &QPushButton::clicked, this, &HoleByHoleWindow::printTable);
-    QPushButton* ok = stats::AddButton(this, "Command1", "OK", QRect(496, 436, 90, 28));
+    QPushButton* ok = AddButton(this, "Command1", "OK", QRect(496, 436, 90, 28));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     CenterForm(*this, context_);

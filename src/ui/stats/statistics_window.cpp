@@ -1,7 +1,7 @@
 #include "ui/stats/statistics_window.h"
 
+#include "ui/app/controls.h"
 #include "ui/app/window_routines.h"
-#include "ui/stats/stats_controls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -28,13 +28,13 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
     UseLightGrey(*this);
     setFixedSize(560, 352);
 
-    auto* picture = stats::AddLabel(this, "Picture1", "", QRect(8, 8, 166, 300),
-                                    Qt::AlignHCenter | Qt::AlignTop);
+    auto* picture =
+        AddLabel(this, "Picture1", "", QRect(8, 8, 166, 300), Qt::AlignHCenter | Qt::AlignTop);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setMargin(6);
     picture->setPixmap(QPixmap(":/pictures/stats.png"));
-    auto* fromLine = stats::AddLabel(picture, "Label43", "", QRect(6, 262, 154, 16));
-    auto* toLine = stats::AddLabel(picture, "Label44", "", QRect(6, 280, 154, 16));
+    auto* fromLine = AddLabel(picture, "Label43", "", QRect(6, 262, 154, 16));
+    auto* toLine = AddLabel(picture, "Label44", "", QRect(6, 280, 154, 16));
 
     auto* table = new QFrame(this);
     table->setObjectName("Picture2");
@@ -43,11 +43,10 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     for (int row = 0; row < core::StatisticsRowCount; ++row) {
         int y = 8 + RowHeight * row;
-        titles_[row] = stats::AddLabel(table, CellName(1, 45, row), "", QRect(8, y, 220, 18));
-        values_[row] =
-            stats::AddLabel(table, CellName(15, 46, row), "", QRect(232, y, 60, 18), right);
+        titles_[row] = AddLabel(table, CellName(1, 45, row), "", QRect(8, y, 220, 18));
+        values_[row] = AddLabel(table, CellName(15, 46, row), "", QRect(232, y, 60, 18), right);
         percentages_[row] =
-            stats::AddLabel(table, CellName(29, 47, row), "", QRect(296, y, 66, 18), right);
+            AddLabel(table, CellName(29, 47, row), "", QRect(296, y, 66, 18), right);
     }
 
     struct ViewButton {
@@ -66,11 +65,11 @@ StatisticsWindow::StatisticsWindow(AppContext& context, QWidget* parent)
          core::StatisticsView::AroundTheGreen},
     };
     for (const ViewButton& b : buttons) {
-        QPushButton* button = stats::AddButton(this, b.name, b.caption, b.geometry);
+        QPushButton* button = AddButton(this, b.name, b.caption, b.geometry);
         core::StatisticsView view = b.view;
         connect(button, &QPushButton::clicked, this, [this, view] { showView(view); });
     }
-    QPushButton* ok = stats::AddButton(this, "Command6", "OK", QRect(484, 316, 68, 28));
+    QPushButton* ok = AddButton(this, "Command6", "OK", QRect(484, 316, 68, 28));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     // Load: the caption names player and tees; the date lines give the period covered.

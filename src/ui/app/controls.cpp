@@ -1,10 +1,10 @@
-#include "ui/stats/stats_controls.h"
+#include "ui/app/controls.h"
 
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 
-namespace ui::stats {
+namespace ui {
 
 QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
                  Qt::Alignment alignment) {
@@ -24,4 +24,4 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
     return button;
 }
 
-} // namespace ui::stats
+} // namespace ui
