@@ -2,6 +2,7 @@
 #include "platform/picture_box.h"
 #include "support/fake_platform.h"
 #include "support/read_only_folder.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 #include "ui/app/window_routines.h"
 #include "ui/files/course_edit_window.h"
@@ -14,27 +15,11 @@
 
 using platform::MessageIcon;
 using testing_support::FakePlatform;
+using testing_support::FixturePath;
+using testing_support::Lines;
+using testing_support::ReadAll;
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-QString FixturePath(const char* name) {
-    return QString(TARNWICK_FIXTURES) + "/files/" + name;
-}
-
-QList<QByteArray> Lines(const QByteArray& content) {
-    QList<QByteArray> lines = content.split('\n');
-    lines.removeLast();
-    for (QByteArray& line : lines)
-        line.chop(1);
-    return lines;
-}
 
 // An open course whose file is a copy of a fixture in a scratch folder.
 struct Setup {

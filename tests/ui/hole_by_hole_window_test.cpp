@@ -1,5 +1,6 @@
 #include "core/course_file.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
 #include "ui/stats/hole_by_hole_window.h"
@@ -11,19 +12,10 @@
 #include <QtTest>
 
 using testing_support::FakePlatform;
+using testing_support::LoadFixture;
+using testing_support::Text;
 
 namespace {
-
-void LoadFixture(core::AppState& state, const char* name) {
-    core::FileResult result =
-        core::LoadCourseFile(std::string(TARNWICK_FIXTURES) + "/stats/" + name, state.course);
-    QVERIFY2(result.ok, result.error.c_str());
-}
-
-QString Text(const QWidget& window, int labelNumber) {
-    auto* label = window.findChild<QLabel*>("Label" + QString::number(labelNumber));
-    return label ? label->text() : QString("(no Label%1)").arg(labelNumber);
-}
 
 QStringList Texts(const QWidget& window, std::initializer_list<int> labelNumbers) {
     QStringList texts;

@@ -2,6 +2,7 @@
 #include "platform/three_d_button.h"
 #include "support/fake_platform.h"
 #include "support/read_only_folder.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 #include "ui/files/new_course_window.h"
 
@@ -18,6 +19,8 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 using testing_support::FakePlatform;
+using testing_support::Lines;
+using testing_support::ReadAll;
 
 namespace {
 
@@ -38,23 +41,8 @@ const int Handicaps[] = {7, 1, 17, 5, 11, 15, 3, 13, 9, 8, 18, 2, 10, 6, 16, 12,
 const int Yards[] = {385, 512, 165, 402, 344, 120, 548, 415, 372,
                      356, 186, 575, 330, 410, 121, 351, 520, 421};
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 QByteArray FixtureBytes(const char* name) {
     return ReadAll(QString(TARNWICK_FIXTURES) + "/files/" + name);
-}
-
-QList<QByteArray> Lines(const QByteArray& content) {
-    QList<QByteArray> lines = content.split('\n');
-    lines.removeLast();
-    for (QByteArray& line : lines)
-        line.chop(1); // the CR
-    return lines;
 }
 
 // One window over a main window, with the fake desktop services.

@@ -1,6 +1,7 @@
 #include "core/handicap_file.h"
 #include "support/fake_platform.h"
 #include "support/read_only_folder.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 #include "ui/files/new_handicap_window.h"
 
@@ -15,27 +16,11 @@ using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 using testing_support::FakePlatform;
+using testing_support::FixturePath;
+using testing_support::Lines;
+using testing_support::ReadAll;
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-QString FixturePath(const char* name) {
-    return QString(TARNWICK_FIXTURES) + "/files/" + name;
-}
-
-QList<QByteArray> Lines(const QByteArray& content) {
-    QList<QByteArray> lines = content.split('\n');
-    lines.removeLast();
-    for (QByteArray& line : lines)
-        line.chop(1);
-    return lines;
-}
 
 core::HandicapState PlayerWithRounds() {
     core::HandicapState h;

@@ -2,6 +2,7 @@
 #include "core/handicap_file.h"
 #include "platform/three_d_button.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
 
@@ -12,12 +13,9 @@
 
 using platform::MessageIcon;
 using testing_support::FakePlatform;
+using testing_support::FixturePath;
 
 namespace {
-
-QString FixturePath(const char* name) {
-    return QString(TARNWICK_FIXTURES) + "/files/" + name;
-}
 
 const char* const CourseItems[] = {"AddScoreCmd", "EditCrs",  "Gen_cmd",    "Greens_cmd",
                                    "Avg_cmd",     "Hole_cmd", "Last20_cmd", "Gen_stats",

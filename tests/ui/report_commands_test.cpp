@@ -1,5 +1,6 @@
 #include "core/course_file.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 
 #include <QAction>
@@ -7,14 +8,9 @@
 #include <QtTest>
 
 using testing_support::FakePlatform;
+using testing_support::LoadFixture;
 
 namespace {
-
-void LoadFixture(core::AppState& state, const char* name) {
-    core::FileResult result =
-        core::LoadCourseFile(std::string(TARNWICK_FIXTURES) + "/stats/" + name, state.course);
-    QVERIFY2(result.ok, result.error.c_str());
-}
 
 QString ReadFixtureText(const QString& name) {
     QFile file(QString(TARNWICK_FIXTURES) + "/stats/" + name);

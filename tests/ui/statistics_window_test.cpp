@@ -3,6 +3,7 @@
 #include "core/statistics_views.h"
 #include "platform/three_d_button.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
 #include "ui/stats/statistics_window.h"
@@ -13,19 +14,10 @@
 #include <QtTest>
 
 using testing_support::FakePlatform;
+using testing_support::LoadFixture;
+using testing_support::Text;
 
 namespace {
-
-void LoadFixture(core::AppState& state, const char* name) {
-    core::FileResult result =
-        core::LoadCourseFile(std::string(TARNWICK_FIXTURES) + "/stats/" + name, state.course);
-    QVERIFY2(result.ok, result.error.c_str());
-}
-
-QString Text(const QWidget& window, int labelNumber) {
-    auto* label = window.findChild<QLabel*>("Label" + QString::number(labelNumber));
-    return label ? label->text() : QString("(no Label%1)").arg(labelNumber);
-}
 
 // The 45 cells as the window names them: rows 1..14 Label1..14, 15..28, 29..42 and
 // row 15 Label45, Label46, Label47.
