@@ -1,0 +1,73 @@
+#include "core/report_command.h"
+
+#include "core/course_file.h"
+
+#include <ostream>
+
+namespace core {
+
+namespace {
+
+constexpr std::string_view ReportNames = "general, greens, averages or holes";
+
+} // namespace
+
+std::optional<std::variant<ReportCommand, std::string>>
+ParseReportCommand(const CommandArguments& arguments) {
+    bool named = false;
+    ReportCommand command;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--report") {
+            named = true;
+            if (i + 1 >= arguments.size())
+                return std::string("--report needs a report name: ").append(ReportNames);
+            const std::string& name = arguments[++i];
+            std::optional<StatisticsReport> report = StatisticsReportFromName(name);
+            if (!report)
+                return "unknown report \"" + name + "\": use " + std::string(ReportNames);
+            command.report = *report;
+        } else if (argument == "--pdf") {
+            if (i + 1 >= arguments.size())
+                return std::string("--pdf needs the name of the PDF file to write");
+            command.pdfFile = arguments[++i];
+        } else if (argument.rfind("--", 0) == 0 || !command.courseFile.empty()) {
+            return "unexpected argument \"" + argument +
+                   "\"; usage: tarnwick --report NAME FILE.crs [--pdf OUT.pdf]";
+        } else {
+            command.courseFile = argument;
+        }
+    }
+    if (!named)
+        return std::nullopt;
+    if (command.courseFile.empty())
+        return std::string("--report needs a course file (.crs)");
+    return command;
+}
+
+std::variant<PrintDocument, int> BuildReportCommandDocument(const ReportCommand& command,
+                                                            std::ostream& err) {
+    CourseState course;
+    if (FileResult loaded = LoadCourseFile(command.courseFile, course); !loaded)
+        return CommandLineError(err, loaded.error);
+    if (!HasScoresToReport(course)) {
+        err << NothingToReportText << '\n';
+        return 1;
+    }
+    return BuildStatisticsReport(course, command.report);
+}
+
+int RunTextReportCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err) {
+    auto parsed = ParseReportCommand(arguments);
+    if (!parsed)
+        return CommandLineError(err, "--report is missing");
+    if (const std::string* message = std::get_if<std::string>(&*parsed))
+        return CommandLineError(err, *message);
+    auto document = BuildReportCommandDocument(std::get<ReportCommand>(*parsed), err);
+    if (const int* status = std::get_if<int>(&document))
+        return *status;
+    out << std::get<PrintDocument>(document).plainText() << std::flush;
+    return out ? 0 : 2;
+}
+
+} // namespace core
