@@ -1,6 +1,8 @@
 #include "core/report_command.h"
 
 #include "core/course_file.h"
+#include "core/handicap_file.h"
+#include "core/whs_report.h"
 
 #include <ostream>
 
@@ -8,7 +10,7 @@ namespace core {
 
 namespace {
 
-constexpr std::string_view ReportNames = "general, greens, averages or holes";
+constexpr std::string_view ReportNames = "general, greens, averages, holes or handicap";
 
 } // namespace
 
@@ -23,6 +25,9 @@ ParseReportCommand(const CommandArguments& arguments) {
             if (i + 1 >= arguments.size())
                 return std::string("--report needs a report name: ").append(ReportNames);
             const std::string& name = arguments[++i];
+            command.handicap = name == "handicap";
+            if (command.handicap)
+                continue;
             std::optional<StatisticsReport> report = StatisticsReportFromName(name);
             if (!report)
                 return "unknown report \"" + name + "\": use " + std::string(ReportNames);
@@ -33,7 +38,7 @@ ParseReportCommand(const CommandArguments& arguments) {
             command.pdfFile = arguments[++i];
         } else if (argument.rfind("--", 0) == 0 || !command.courseFile.empty()) {
             return "unexpected argument \"" + argument +
-                   "\"; usage: tarnwick --report NAME FILE.crs [--pdf OUT.pdf]";
+                   "\"; usage: tarnwick --report NAME FILE.crs|FILE.hcp [--pdf OUT.pdf]";
         } else {
             command.courseFile = argument;
         }
@@ -41,12 +46,19 @@ ParseReportCommand(const CommandArguments& arguments) {
     if (!named)
         return std::nullopt;
     if (command.courseFile.empty())
-        return std::string("--report needs a course file (.crs)");
+        return std::string(command.handicap ? "--report handicap needs a handicap file (.hcp)"
+                                            : "--report needs a course file (.crs)");
     return command;
 }
 
 std::variant<PrintDocument, int> BuildReportCommandDocument(const ReportCommand& command,
                                                             std::ostream& err) {
+    if (command.handicap) {
+        HandicapState handicap;
+        if (FileResult loaded = LoadHandicapFile(command.courseFile, handicap); !loaded)
+            return CommandLineError(err, loaded.error);
+        return HandicapReportWithWhs(handicap, WhsFiguresFor(handicap), std::nullopt);
+    }
     CourseState course;
     if (FileResult loaded = LoadCourseFile(command.courseFile, course); !loaded)
         return CommandLineError(err, loaded.error);
