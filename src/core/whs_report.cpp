@@ -46,23 +46,25 @@ namespace {
 
 std::string CapText(const WhsHistory& h) {
     if (h.hardCap)
-        return "hard cap in force";
+        return "hard cap";
     if (h.softCap)
-        return "soft cap in force";
-    return "no cap in force";
+        return "soft cap";
+    return "none";
 }
 
 std::string ReductionText(const WhsHistory& h) {
-    if (h.reductionTenths == 0)
-        return "no exceptional score reduction";
-    return "exceptional score reduction " + TenthsText(h.reductionTenths);
+    return h.reductionTenths == 0 ? "none" : TenthsText(h.reductionTenths);
+}
+
+std::string LowIndexText(const WhsHistory& h) {
+    return h.lowIndexTenths ? WhsIndexText(h.lowIndexTenths) : "N/A";
 }
 
 } // namespace
 
 std::string WhsStatusText(const WhsHistory& h) {
-    return "Low Index: " + (h.lowIndexTenths ? WhsIndexText(h.lowIndexTenths) : "N/A") + "; " +
-           CapText(h) + "; " + ReductionText(h);
+    return "Low Index: " + LowIndexText(h) + "    Cap: " + CapText(h) +
+           "    Exceptional Score Reduction: " + ReductionText(h);
 }
 
 PrintDocument HandicapReportWithWhs(const HandicapState& handicap, const WhsFigures& whs,
@@ -75,10 +77,9 @@ PrintDocument HandicapReportWithWhs(const HandicapState& handicap, const WhsFigu
     doc.line(Left, "WORLD HANDICAP SYSTEM");
     doc.emptyLines(1);
     doc.line(Left, "WHS Handicap Index:  " + WhsIndexText(h.indexTenths));
-    doc.line(Left, "Low Handicap Index:  " +
-                       (h.lowIndexTenths ? WhsIndexText(h.lowIndexTenths) : std::string("N/A")));
-    doc.line(Left, "Caps:  " + CapText(h));
-    doc.line(Left, "Reductions:  " + ReductionText(h));
+    doc.line(Left, "Low Handicap Index:  " + LowIndexText(h));
+    doc.line(Left, "Cap in Force:  " + CapText(h));
+    doc.line(Left, "Exceptional Score Reduction:  " + ReductionText(h));
     doc.line(Left, "WHS Course Handicap:  " + WhsCourseHandicapText(h, course));
     if (!whs.journal.reason.empty())
         doc.line(Left, whs.journal.reason);

@@ -36,7 +36,8 @@ std::string WhsCourseHandicapText(const WhsHistory& history,
 // index or a course.
 std::optional<int> WhsCourseHandicapFor(const WhsHistory& history, const WhsCourse& course);
 
-// One line of what is in force: "Low Index 6.5, soft cap, reductions 1.0".
+// One line of what is in force: the low index, the cap and the exceptional score
+// reduction.
 std::string WhsStatusText(const WhsHistory& history);
 
 // The handicap report followed by its WHS section.

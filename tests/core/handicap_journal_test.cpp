@@ -2,6 +2,7 @@
 #include "core/handicap_file.h"
 #include "core/handicap_journal.h"
 #include "core/handicap_rounds_csv.h"
+#include "core/whs_entry.h"
 #include "file_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,34 @@ TEST_F(HandicapJournalTest, AJournalThatCannotBeReadIsNeverOverwritten) {
     EXPECT_EQ(ReadBytes(journalPath), "not a journal\n");
     EXPECT_EQ(core::ReadJournalFor(h).status, JournalReading::Status::Unreadable);
     EXPECT_EQ(h.RoundCount, 1);
+}
+
+TEST_F(HandicapJournalTest, AHandedOverRoundIsCappedAtNetDoubleBogey) {
+    core::HandicapState h = NewFile();
+    core::CourseState course;
+    course.CourseRating = 72.0f;
+    course.CourseSlope = 113.0f;
+    core::TypedRound round;
+    for (int hole = 1; hole <= 18; ++hole) {
+        course.HolePar[hole] = 4;
+        course.HoleHandicap[hole] = hole;
+        round.HoleScore[hole] = 10;
+    }
+    // No index yet: par + 5 on every hole.
+    EXPECT_EQ(core::HandedOverWhsRound(round, course, h).whsAdjustedScore, 18 * 9);
+    // Differentials 18, 13 and 16 give an index of 11.0 and a course handicap of 11:
+    // a stroke on stroke indexes 1 to 11.
+    ASSERT_TRUE(
+        core::AddJournaledRounds(h, {Played(Day, 90), Played(Day + 1, 85), Played(Day + 2, 88)})
+            .handicapFile);
+    core::WhsHandOver handOver = core::HandedOverWhsRound(round, course, h);
+    EXPECT_EQ(handOver.whsAdjustedScore, 11 * 7 + 7 * 6);
+    EXPECT_EQ(handOver.par, 72);
+    // A course without its ratings gives no course handicap, and no par is passed on.
+    course.CourseSlope = 0;
+    handOver = core::HandedOverWhsRound(round, course, h);
+    EXPECT_EQ(handOver.whsAdjustedScore, 18 * 9);
+    EXPECT_EQ(handOver.par, 0);
 }
 
 TEST(HandicapJournalText, ReadsBackWhatItWrites) {
