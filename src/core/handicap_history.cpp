@@ -70,7 +70,7 @@ ChartScript IndexChartScript(const HandicapJournal& journal) {
         Add(s, ChartProperty::PointLabel, FormatDate(w.date, "mm/dd/yyyy"));
     }
     Add(s, ChartProperty::ChartTitle, std::string("Handicap Index and WHS Index"));
-    Add(s, ChartProperty::BottomTitle, std::string("Rounds"));
+    Add(s, ChartProperty::BottomTitle, std::string("Date of Round"));
     Add(s, ChartProperty::DrawAction, double(static_cast<int>(ChartAction::Draw)));
     return s;
 }

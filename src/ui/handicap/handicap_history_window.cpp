@@ -171,7 +171,8 @@ void HandicapHistoryWindow::showChart() {
     auto* layout = new QVBoxLayout(&chartWindow);
     auto* chart = new platform::ChartControl(&chartWindow);
     chart->setObjectName("IndexChartControl");
-    layout->addWidget(chart);
+    chart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(chart, 1);
     const QString legendText =
         QString("<span style=\"color:%1\">&#9632;</span> Handicap Index (slope system) "
                 "&nbsp;&nbsp; <span style=\"color:%2\">&#9632;</span> WHS Index")
