@@ -194,6 +194,10 @@ int WhsCourseHandicap(int indexTenths, int slopeTenths, int ratingTenths, int pa
 }
 
 int StrokesReceived(int courseHandicap, int strokeIndex) {
+    // A hole whose stroke index is not set (0) or out of range gets only the strokes
+    // every hole gets; counting it as index 0 would hand a scratch player a stroke there.
+    if (strokeIndex < 1 || strokeIndex > 18)
+        return courseHandicap / 18;
     if (courseHandicap >= 0)
         return courseHandicap / 18 + (strokeIndex <= courseHandicap % 18 ? 1 : 0);
     int plus = -courseHandicap;

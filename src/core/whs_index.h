@@ -81,7 +81,8 @@ WhsHistory ComputeWhsHistory(const std::vector<WhsRound>& roundsAsSaved);
 int WhsCourseHandicap(int indexTenths, int slopeTenths, int ratingTenths, int par);
 
 // Strokes a player of this course handicap receives on a hole of this stroke index; a
-// plus handicap gives strokes back from stroke index 18 down (a negative number).
+// plus handicap gives strokes back from stroke index 18 down (a negative number). A stroke
+// index outside 1..18 (not set) receives only the whole 18s.
 int StrokesReceived(int courseHandicap, int strokeIndex);
 
 // A round's adjusted gross score with every hole capped at net double bogey (par + 2 +

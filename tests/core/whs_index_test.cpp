@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -270,8 +273,28 @@ TEST(WhsNetDoubleBogey, CapsEachHoleByTheStrokesReceived) {
         int strokes;
     };
     const Case cases[] = {
-        {10, 1, 1},  {10, 10, 1}, {10, 11, 0},  {10, 18, 0},  {20, 1, 2},  {20, 2, 2}, {20, 3, 1},
-        {20, 18, 1}, {36, 18, 2}, {-2, 18, -1}, {-2, 17, -1}, {-2, 16, 0}, {-2, 1, 0}, {0, 1, 0},
+        {10, 1, 1},
+        {10, 10, 1},
+        {10, 11, 0},
+        {10, 18, 0},
+        {20, 1, 2},
+        {20, 2, 2},
+        {20, 3, 1},
+        {20, 18, 1},
+        {36, 18, 2},
+        {-2, 18, -1},
+        {-2, 17, -1},
+        {-2, 16, 0},
+        {-2, 1, 0},
+        {0, 1, 0},
+        // A stroke index not set (0) or out of range: only the whole 18s.
+        {0, 0, 0},
+        {10, 0, 0},
+        {20, 0, 1},
+        {-2, 0, 0},
+        {-20, 0, -1},
+        {10, 19, 0},
+        {10, -3, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(core::StrokesReceived(c.courseHandicap, c.strokeIndex), c.strokes)
@@ -292,6 +315,178 @@ TEST(WhsNetDoubleBogey, CapsEachHoleByTheStrokesReceived) {
     // Scores under the cap stay as they are.
     strokes.fill(5);
     EXPECT_EQ(core::NetDoubleBogeyScore(strokes, pars, indexes, 10), 90);
+}
+
+// Worked examples published with the Rules of Handicapping or by golf bodies working
+// through them. Where the Rules and this program part ways the comment says so.
+TEST(WhsRulesExamples, ScoreDifferentials) {
+    struct Case {
+        const char* source;
+        int score;
+        int ratingTenths;
+        int slopeTenths;
+        int expected;
+    };
+    const Case cases[] = {
+        // Rule 5.1a, as worked by Pecan Grove WGA: 113 / 125 x (94 - 73.0) = 18.98.
+        {"Rule 5.1a, Pecan Grove", 94, 730, 1250, 190},
+        // Rule 5.1a, as worked by intelligentgolf: 113 / 132 x (85 - 75.1) = 8.475.
+        {"Rule 5.1a, intelligentgolf", 85, 751, 1320, 85},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(core::ScoreDifferentialTenths(c.score, c.ratingTenths, c.slopeTenths), c.expected)
+            << c.source;
+
+    // Rule 5.1c rounds minus differentials: -1.54 to -1.5, -1.56 to -1.6. Its -1.55 goes
+    // up to -1.5; here every exact half goes away from zero, as plus indexes are written.
+    struct Rounding {
+        long long hundredths;
+        long long tenths;
+    };
+    const Rounding roundings[] = {{-154, -15}, {-156, -16}, {-155, -16}, {155, 16}, {154, 15}};
+    for (const Rounding& r : roundings)
+        EXPECT_EQ(core::RoundHalfAwayFromZero(r.hundredths, 10), r.tenths) << r.hundredths;
+}
+
+TEST(WhsRulesExamples, IndexFromFewerThanTwentyScores) {
+    struct Case {
+        const char* source;
+        std::vector<int> differentials;
+        int index;
+    };
+    const Case cases[] = {
+        // Interpretation 5.2a/1: the lowest of three, 15.2, minus 2.0.
+        {"5.2a/1", {153, 152, 166}, 132},
+        // Interpretation 5.2a/2: 36.1 - 2.0 after three scores ...
+        {"5.2a/2, three scores", {407, 424, 361}, 341},
+        // ... and (36.1 + 40.7) / 2 - 1.0 = 37.4 after six.
+        {"5.2a/2, six scores", {407, 424, 361, 459, 436, 450}, 374},
+    };
+    for (const Case& c : cases) {
+        core::WhsHistory history =
+            core::ComputeWhsHistory(RoundsWithDifferentials(c.differentials));
+        EXPECT_EQ(history.indexTenths, c.index) << c.source;
+        EXPECT_FALSE(history.softCap) << c.source;
+        EXPECT_EQ(history.reductionTenths, 0) << c.source;
+    }
+}
+
+TEST(WhsRulesExamples, SoftAndHardCap) {
+    struct Case {
+        const char* source;
+        int average;
+        int low;
+        int index;
+        bool hard;
+    };
+    const Case cases[] = {
+        // Rule 5.8, USGA's cap examples: 11.6 - (5.1 - 3.0) / 2 = 10.55 -> 10.6.
+        {"Rule 5.8 soft cap example", 116, 65, 106, false},
+        // Rule 5.8, USGA's cap examples: 18.2 - 2.5 = 15.7, held at 10.2 + 5.0.
+        {"Rule 5.8 hard cap example", 182, 102, 152, true},
+        // Rule 5.8, USGA's FAQ: 13.4 against a low of 10.0 gives 13.2.
+        {"Rule 5.8 FAQ", 134, 100, 132, false},
+    };
+    for (const Case& c : cases) {
+        core::CappedIndex capped = core::ApplyWhsCaps(c.average, c.low);
+        EXPECT_EQ(capped.indexTenths, c.index) << c.source;
+        EXPECT_TRUE(capped.softCap) << c.source;
+        EXPECT_EQ(capped.hardCap, c.hard) << c.source;
+
+        // The same figures reached by replaying rounds: three at low + 2.0 set the low
+        // index, then twenty whose lowest eight average the example's figure push the
+        // first three out of the recent twenty.
+        std::vector<int> d(3, c.low + 20);
+        d.insert(d.end(), 8, c.average);
+        d.insert(d.end(), 12, 400);
+        core::WhsHistory history = core::ComputeWhsHistory(RoundsWithDifferentials(d));
+        EXPECT_EQ(history.lowIndexTenths, c.low) << c.source;
+        EXPECT_EQ(history.indexTenths, c.index) << c.source;
+        EXPECT_TRUE(history.softCap) << c.source;
+        EXPECT_EQ(history.hardCap, c.hard) << c.source;
+    }
+}
+
+TEST(WhsRulesExamples, ExceptionalScore) {
+    // Rule 5.9, as worked in the Danish Golf Union's 2024 handicap manual: an index of
+    // 14.8 from the lowest 8 of 20; a differential of 6.8 (8.0 better) would bring it to
+    // 13.5, and the reduction of 1.0 on all 20 makes it 12.5.
+    std::vector<int> d = {200, 144, 144, 144, 145, 145, 145, 145, 172};
+    d.insert(d.end(), 11, 200);
+    core::WhsHistory before = core::ComputeWhsHistory(RoundsWithDifferentials(d));
+    ASSERT_EQ(before.indexTenths, 148);
+    EXPECT_FALSE(before.softCap);
+
+    d.push_back(68);
+    core::WhsHistory after = core::ComputeWhsHistory(RoundsWithDifferentials(d));
+    EXPECT_EQ(after.rounds.back().indexBefore, 148);
+    EXPECT_EQ(after.rounds.back().reductionTenths, 10);
+    EXPECT_EQ(after.indexTenths, 125);
+    EXPECT_FALSE(after.softCap);
+}
+
+TEST(WhsRulesExamples, CourseHandicap) {
+    struct Case {
+        const char* source;
+        int index;
+        int slope;
+        int rating;
+        int par;
+        int expected;
+    };
+    const Case cases[] = {
+        // Rule 6.1a, as worked by intelligentgolf: 11.4 x 132 / 113 + 4.1 = 17.42.
+        {"intelligentgolf", 114, 1320, 751, 71, 17},
+        // Rule 6.1a, as worked by the Miami Valley GA: 27.7 x 129 / 113 - 0.9 = 30.72 ...
+        {"Miami Valley, 27.7", 277, 1290, 711, 72, 31},
+        // ... and 7.9 x 129 / 113 - 0.9 = 8.12.
+        {"Miami Valley, 7.9", 79, 1290, 711, 72, 8},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(core::WhsCourseHandicap(c.index, c.slope, c.rating, c.par), c.expected)
+            << c.source;
+}
+
+TEST(WhsRulesExamples, NetDoubleBogey) {
+    struct Case {
+        const char* source;
+        std::optional<int> courseHandicap;
+        int par;
+        int strokeIndex;
+        int score;
+        int counted;
+    };
+    const Case cases[] = {
+        // Rule 3.1b, USGA's FAQ: a 15 on a par 4 of stroke index 10 may post 7.
+        {"USGA FAQ", 15, 4, 10, 9, 7},
+        // Rule 3.1b, as on club notices: a 12 on stroke index 10, par 4: 7.
+        {"club notice", 12, 4, 10, 9, 7},
+        // Rule 3.1b, as worked by Rivermont WGA: a 24 gets two strokes on stroke index 5
+        // (par 4: 8) and one on stroke index 18 (par 3: 6).
+        {"Rivermont, SI 5", 24, 4, 5, 11, 8},
+        {"Rivermont, SI 18", 24, 3, 18, 11, 6},
+        // Rule 3.1b, as worked by LGA: an 8 posts 6 for a 7 on a par 4 without a stroke,
+        // and keeps the 7 on stroke index 1.
+        {"LGA, no stroke", 8, 4, 12, 7, 6},
+        {"LGA, SI 1", 8, 4, 1, 7, 7},
+        // Rule 3.1a: before an index, par + 5.
+        {"Rule 3.1a", std::nullopt, 4, 1, 12, 9},
+    };
+    for (const Case& c : cases) {
+        // Par 4 on every other hole, played in par, so the round shows the one hole.
+        std::array<int, 18> pars{}, indexes{}, strokes{};
+        for (int i = 0; i < 18; ++i) {
+            pars[i] = 4;
+            indexes[i] = i + 1;
+            strokes[i] = 4;
+        }
+        std::swap(indexes[0], indexes[c.strokeIndex - 1]);
+        pars[0] = c.par;
+        strokes[0] = c.score;
+        EXPECT_EQ(core::NetDoubleBogeyScore(strokes, pars, indexes, c.courseHandicap),
+                  17 * 4 + c.counted)
+            << c.source;
+    }
 }
 
 TEST(WhsIndexText, WritesPlusIndexesAsGolfersDo) {
