@@ -4,6 +4,7 @@
 #include "core/handicap_file.h"
 #include "core/whs_report.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace core {
@@ -16,12 +17,13 @@ constexpr std::string_view ReportNames = "general, greens, averages, holes or ha
 
 std::optional<std::variant<ReportCommand, std::string>>
 ParseReportCommand(const CommandArguments& arguments) {
-    bool named = false;
+    // Other verbs and options are not this command's to judge.
+    if (std::find(arguments.begin(), arguments.end(), "--report") == arguments.end())
+        return std::nullopt;
     ReportCommand command;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--report") {
-            named = true;
             if (i + 1 >= arguments.size())
                 return std::string("--report needs a report name: ").append(ReportNames);
             const std::string& name = arguments[++i];
@@ -43,8 +45,6 @@ ParseReportCommand(const CommandArguments& arguments) {
             command.courseFile = argument;
         }
     }
-    if (!named)
-        return std::nullopt;
     if (command.courseFile.empty())
         return std::string(command.handicap ? "--report handicap needs a handicap file (.hcp)"
                                             : "--report needs a course file (.crs)");
