@@ -254,14 +254,18 @@ FileResult ParseCourseFile(const std::string& content, const std::string& fileNa
     return FileResult::success();
 }
 
-FileResult LoadCourseFile(const std::string& path, CourseState& course) {
+FileResult LoadCourseFile(const std::string& path, CourseState& course, FileStamp* stamp) {
     std::string content;
-    if (FileResult read = ReadWholeFile(path, content); !read)
-        return read;
-    return ParseCourseFile(content, path, course);
+    FileStamp read;
+    if (FileResult result = ReadWholeFile(path, content, MaxDataFileSize, &read); !result)
+        return result;
+    FileResult parsed = ParseCourseFile(content, path, course);
+    if (parsed && stamp)
+        *stamp = read;
+    return parsed;
 }
 
-FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind) {
+FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind, FileStamp* stamp) {
     // A text the file cannot hold would make the whole file unreadable.
     const std::pair<const char*, const std::string*> texts[] = {
         {"player's name", &course.PlayerName},
@@ -271,7 +275,7 @@ FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind) {
         if (!IsStorableText(*text))
             return FileResult::failure(course.CourseFileName + " could not be written: the " +
                                        what + " holds a double quote or a line break.");
-    return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind));
+    return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind), stamp);
 }
 
 } // namespace core

@@ -53,20 +53,24 @@ FileResult ParseHandicapFile(const std::string& content, const std::string& file
     return FileResult::success();
 }
 
-FileResult LoadHandicapFile(const std::string& path, HandicapState& handicap) {
+FileResult LoadHandicapFile(const std::string& path, HandicapState& handicap, FileStamp* stamp) {
     std::string content;
-    if (FileResult read = ReadWholeFile(path, content); !read)
-        return read;
-    return ParseHandicapFile(content, path, handicap);
+    FileStamp read;
+    if (FileResult result = ReadWholeFile(path, content, MaxDataFileSize, &read); !result)
+        return result;
+    FileResult parsed = ParseHandicapFile(content, path, handicap);
+    if (parsed && stamp)
+        *stamp = read;
+    return parsed;
 }
 
-FileResult SaveHandicapFile(const HandicapState& handicap) {
+FileResult SaveHandicapFile(const HandicapState& handicap, FileStamp* stamp) {
     // A text the file cannot hold would make the whole file unreadable.
     if (!IsStorableText(handicap.HandicapPlayerName))
         return FileResult::failure(handicap.HandicapFileName +
                                    " could not be written: the player's name holds a double "
                                    "quote or a line break.");
-    return WriteFileAtomically(handicap.HandicapFileName, HandicapFileText(handicap));
+    return WriteFileAtomically(handicap.HandicapFileName, HandicapFileText(handicap), stamp);
 }
 
 void ClearHandicapRounds(HandicapState& h) {
