@@ -234,6 +234,34 @@ private slots:
                  core::CourseFileText(f.state.course, core::CourseFileKind::EditedWithoutRounds));
     }
 
+    void aFileChangedElsewhereIsKeptOrReplacedAsTheUserSays() {
+        using platform::MessageAnswer;
+        for (auto answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            Setup f;
+            f.open();
+            // Another copy of the program saved a round meanwhile.
+            core::CourseState elsewhere = f.state.course;
+            elsewhere.GamesRecorded = 4;
+            QVERIFY(core::WriteCourseFile(elsewhere));
+            const QByteArray onDisk = ReadAll(f.file);
+            f.type(55, "71");
+            f.fake.messages.answer(answer);
+            f.click("Command1");
+            QCOMPARE(f.fake.messages.events, (QStringList{"beep", "box:File Changed"}));
+            if (answer == MessageAnswer::No) {
+                QCOMPARE(ReadAll(f.file), onDisk);
+            } else {
+                core::CourseState read;
+                QVERIFY(core::LoadCourseFile(f.file.toStdString(), read));
+                QCOMPARE(read.CourseRating, 71.0f);
+                QCOMPARE(read.GamesRecorded, 3.0f);
+                f.type(55, "72");
+                f.click("Command1");
+                QCOMPARE(f.fake.messages.shown.size(), size_t(1));
+            }
+        }
+    }
+
     void aFolderThatRefusesTheFileIsReported() {
         Setup f;
         f.open();

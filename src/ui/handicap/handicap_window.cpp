@@ -8,6 +8,7 @@
 #include "platform/picture_box.h"
 #include "platform/three_d_button.h"
 #include "ui/app/window_routines.h"
+#include "ui/files/file_change_question.h"
 #include "ui/handicap/slope_index_converter.h"
 #include "ui/stats/open_last_games_chart.h"
 
@@ -370,6 +371,11 @@ void HandicapWindow::saveRound() {
     if (round.tournament)
         round.grossScore = core::GrossScoreValue(gross_->text().toStdString());
     core::HandicapState& handicap = context_.state.handicap;
+    // Rounds another program wrote into the file meanwhile are kept unless the user
+    // chooses to overwrite them; keeping them stores nothing here.
+    if (!handicap.HandicapFileName.empty() &&
+        !MayReplaceFile(context_, handicap.HandicapFileName, context_.state.handicapFileStamp))
+        return;
     core::CountingResult result = core::AddRound(handicap, round);
 
     counting_->setText(Text(core::SignedText(result.counting)));
@@ -378,7 +384,10 @@ void HandicapWindow::saveRound() {
 
     if (handicap.HandicapFileName.empty()) {
         reportFailedSave("No handicap file is open.");
-    } else if (core::FileResult written = core::SaveHandicapFile(handicap); !written) {
+    } else if (core::FileStamp stamp;
+               core::FileResult written = core::SaveHandicapFile(handicap, &stamp)) {
+        context_.state.handicapFileStamp = stamp;
+    } else {
         reportFailedSave(Text(written.error));
     }
 
