@@ -174,7 +174,7 @@ FileResult ParseCourseFile(const std::string& content, const std::string& fileNa
     c.CourseSlope = r.single("CourseSlope");
     c.FairwaysPerRound = r.integer("FairwaysPerRound");
     for (int h = 1; h <= HoleCount; ++h) {
-        std::string hole = "(" + std::to_string(h) + ")";
+        std::string hole = std::string("(").append(std::to_string(h)).append(")");
         c.HolePar[h] = r.integer("HolePar" + hole);
         c.HoleHandicap[h] = r.integer("HoleHandicap" + hole);
         c.HoleYards[h] = r.number("HoleYards" + hole);
@@ -265,7 +265,7 @@ FileResult LoadCourseFile(const std::string& path, CourseState& course, FileStam
     return parsed;
 }
 
-FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind, FileStamp* stamp) {
+FileResult CheckCourseCanBeWritten(const CourseState& course) {
     // A text the file cannot hold would make the whole file unreadable.
     const std::pair<const char*, const std::string*> texts[] = {
         {"player's name", &course.PlayerName},
@@ -275,6 +275,12 @@ FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind, FileS
         if (!IsStorableText(*text))
             return FileResult::failure(course.CourseFileName + " could not be written: the " +
                                        what + " holds a double quote or a line break.");
+    return FileResult::success();
+}
+
+FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind, FileStamp* stamp) {
+    if (FileResult refused = CheckCourseCanBeWritten(course); !refused)
+        return refused;
     return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind), stamp);
 }
 

@@ -35,6 +35,10 @@ FileResult LoadCourseFile(const std::string& path, CourseState& course, FileStam
 FileResult ParseCourseFile(const std::string& content, const std::string& fileName,
                            CourseState& course);
 
+// Refuses a course the file cannot hold (a text it could not read back); the writer
+// checks this first.
+FileResult CheckCourseCanBeWritten(const CourseState& course);
+
 // Rewrites the file named by CourseFileName, atomically; `stamp` (when given) receives
 // what was written.
 FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind = CourseFileKind::Rewrite,

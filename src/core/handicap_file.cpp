@@ -35,7 +35,7 @@ FileResult ParseHandicapFile(const std::string& content, const std::string& file
     h.HomeSlope = r.integer("HomeSlope");
     h.RoundCount = r.integer("RoundCount");
     for (int i = 1; i <= 20; ++i) {
-        std::string row = "(" + std::to_string(i) + ")";
+        std::string row = std::string("(").append(std::to_string(i)).append(")");
         h.LastAdjustedScore[i] = r.integer("LastAdjustedScore" + row);
         h.LastScoreDate[i] = r.number("LastScoreDate" + row);
         h.PreSlopeDifferential[i] = r.single("PreSlopeDifferential" + row);
@@ -64,12 +64,18 @@ FileResult LoadHandicapFile(const std::string& path, HandicapState& handicap, Fi
     return parsed;
 }
 
-FileResult SaveHandicapFile(const HandicapState& handicap, FileStamp* stamp) {
+FileResult CheckHandicapCanBeWritten(const HandicapState& handicap) {
     // A text the file cannot hold would make the whole file unreadable.
     if (!IsStorableText(handicap.HandicapPlayerName))
         return FileResult::failure(handicap.HandicapFileName +
                                    " could not be written: the player's name holds a double "
                                    "quote or a line break.");
+    return FileResult::success();
+}
+
+FileResult SaveHandicapFile(const HandicapState& handicap, FileStamp* stamp) {
+    if (FileResult refused = CheckHandicapCanBeWritten(handicap); !refused)
+        return refused;
     return WriteFileAtomically(handicap.HandicapFileName, HandicapFileText(handicap), stamp);
 }
 

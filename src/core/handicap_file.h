@@ -21,6 +21,10 @@ FileResult LoadHandicapFile(const std::string& path, HandicapState& handicap,
 FileResult ParseHandicapFile(const std::string& content, const std::string& fileName,
                              HandicapState& handicap);
 
+// Refuses a state the file cannot hold (a name it could not read back); the writer
+// checks this first.
+FileResult CheckHandicapCanBeWritten(const HandicapState& handicap);
+
 // Rewrites the file named by HandicapFileName, atomically; `stamp` (when given)
 // receives what was written.
 FileResult SaveHandicapFile(const HandicapState& handicap, FileStamp* stamp = nullptr);

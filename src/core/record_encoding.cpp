@@ -153,7 +153,7 @@ bool IsStorableText(std::string_view text) {
 }
 
 std::string DateLiteral(double dayNumber) {
-    return "#" + FormatDate(dayNumber, "yyyy-mm-dd") + "#";
+    return std::string("#").append(FormatDate(dayNumber, "yyyy-mm-dd")).append("#");
 }
 
 RecordReader::RecordReader(std::string_view content, std::string fileName)
