@@ -44,6 +44,10 @@ bool ParsePlainNumber(std::string_view raw, double& value) {
     return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(value);
 }
 
+// The largest number a field may hold: written with 15 digits, a number closer to the
+// largest double would round beyond it and never read back.
+constexpr double LargestNumber = 1e308;
+
 // A bad field is quoted in messages, but only its beginning: a file that is no data
 // file at all may hold megabytes of anything in one field.
 std::string Excerpt(std::string_view raw) {
@@ -240,8 +244,7 @@ std::string RecordReader::text(std::string_view field) {
 }
 
 double RecordReader::number(std::string_view field) {
-    return AsWritten(
-        number(field, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max()));
+    return AsWritten(number(field, -LargestNumber, LargestNumber));
 }
 
 double RecordReader::number(std::string_view field, double lowest, double highest) {
@@ -285,6 +288,11 @@ VariantDate RecordReader::date(std::string_view field) {
         return value;
     }
     if (!quoted && (raw.empty() || ParsePlainNumber(raw, value.dayNumber))) {
+        if (std::abs(value.dayNumber) > LargestNumber) {
+            line_ = line;
+            fail(field, Excerpt(raw) + " is out of range");
+            return {};
+        }
         value.dayNumber = AsWritten(value.dayNumber);
         return value;
     }

@@ -177,6 +177,16 @@ TEST(RecordEncoding, NumbersReadAsTheWriterWritesThem) {
     core::RecordWriter w;
     w.number(single).number(number).date(date).number(whole).endLine();
     EXPECT_EQ(w.content(), "1,0.123456789012346,35065,2\r\n");
+
+    // The largest double would be written rounded up, beyond what can be read.
+    core::RecordReader largest("1.7976931348623157e308\r\n", "c.crs");
+    largest.number("number");
+    EXPECT_EQ(largest.error(),
+              "c.crs, line 1, field number: \"1.7976931348623157e308\" is out of range");
+    core::RecordReader largestDate("-1.7976931348623157e308\r\n", "c.crs");
+    largestDate.date("date");
+    EXPECT_EQ(largestDate.error(),
+              "c.crs, line 1, field date: \"-1.7976931348623157e308\" is out of range");
 }
 
 // A file that is not a data file at all may hold anything in its first field: the
@@ -192,7 +202,8 @@ TEST(RecordEncoding, MessagesQuoteOnlyTheBeginningOfABadField) {
          "c.crs, line 1, field FirstDate: \"" + std::string(40, 'k') + "\" is not a date"},
         // Control characters are not shown; a character is never cut in half.
         {"bin\x01\x02"
-         "ary\r\n", "c.crs, line 1, field FirstDate: \"bin??ary\" is not a date"},
+         "ary\r\n",
+         "c.crs, line 1, field FirstDate: \"bin??ary\" is not a date"},
         {std::string(36, 'x') + "\xc3\xa9\xc3\xa9\xc3\xa9",
          "c.crs, line 1, field FirstDate: \"" + std::string(36, 'x') + "...\" is not a date"},
     };
