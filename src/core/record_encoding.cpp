@@ -67,16 +67,16 @@ std::string Excerpt(std::string_view raw) {
 }
 
 // A text with a double quote cannot go between quotes; it can be written bare when
-// the reader takes it back unchanged that way: no comma or line break, and no blank or
-// quote at either end.
+// the reader takes it back unchanged that way: no comma or line break, no blank at
+// either end, and no quote at the start (it would open a quoted text).
 bool NeedsBareText(std::string_view text) {
     return text.find('"') != std::string_view::npos;
 }
 
 bool CanBeBare(std::string_view text) {
-    auto isEdge = [](char c) { return c == ' ' || c == '\t' || c == '"'; };
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     return !text.empty() && text.find_first_of(",\r\n") == std::string_view::npos &&
-           !isEdge(text.front()) && !isEdge(text.back());
+           text.front() != '"' && !isBlank(text.front()) && !isBlank(text.back());
 }
 
 // What a number becomes once written with the writer's digits and read back: the

@@ -30,7 +30,7 @@ private:
 
 // Texts cannot hold a line break (it would end the record). There is no escape for a
 // double quote: a text holding one is written without quotes, which only works when
-// it holds no comma and has no blank or quote at either end.
+// it holds no comma, has no blank at either end and does not start with the quote.
 bool IsStorableText(std::string_view text);
 
 std::string DateLiteral(double dayNumber);

@@ -139,9 +139,10 @@ TEST(RecordEncoding, TextsWithADoubleQuoteAreWrittenBareWhenTheyReadBack) {
         const char* text;
         bool storable;
     } cases[] = {
-        {"O\"Brien Downs", true},      {"The \"Old\" Course", true},
-        {"\"Old\" Course", false},     // would read as a quoted text
-        {"The Old \"Course\"", false}, // ends with a quote
+        {"O\"Brien Downs", true},
+        {"The \"Old\" Course", true},
+        {"\"Old\" Course", false}, // would read as a quoted text
+        {"The Old \"Course\"", true},
         {"Smith, \"Jr\" John", false}, // the comma would end the field
         {" O\"Brien", false},          // leading blanks are skipped
         {"O\"Brien\t", false},         // trailing blanks are dropped
