@@ -10,8 +10,9 @@
 namespace core {
 namespace {
 
+// #yyyy-mm-dd#, from the year 100 on: dates are written from that year to 9999, and a
+// date the writer cannot write would not survive a rewrite.
 bool ParseDateLiteral(std::string_view raw, double& dayNumber) {
-    // #yyyy-mm-dd#
     if (raw.size() < 2 || raw.front() != '#' || raw.back() != '#')
         return false;
     std::string_view inner = raw.substr(1, raw.size() - 2);
@@ -26,7 +27,7 @@ bool ParseDateLiteral(std::string_view raw, double& dayNumber) {
             return false;
         start = end + 1;
     }
-    if (parts[0] < 1 || parts[0] > 9999 || parts[1] < 1 || parts[1] > 12 || parts[2] < 1 ||
+    if (parts[0] < 100 || parts[0] > 9999 || parts[1] < 1 || parts[1] > 12 || parts[2] < 1 ||
         parts[2] > 31)
         return false;
     dayNumber = DayNumberFromDate(parts[0], parts[1], parts[2]);
