@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -107,8 +108,53 @@ void BM_HandicapFileRoundTrip(benchmark::State& state) {
     }
 }
 
+// Files that are no course file at all, at the largest size still read, and far
+// beyond it: each must be refused at once.
+class ScratchFile {
+public:
+    ScratchFile(const std::string& content, size_t sparseSize = 0) {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tarnwick-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            folder_ = pattern;
+        path_ = folder_ + "/junk.crs";
+        std::ofstream(path_, std::ios::binary) << content;
+        if (sparseSize > 0)
+            std::filesystem::resize_file(path_, sparseSize);
+    }
+    ~ScratchFile() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string folder_;
+    std::string path_;
+};
+
+void LoadJunk(benchmark::State& state, const ScratchFile& file) {
+    for (auto _ : state) {
+        core::CourseState course;
+        if (core::LoadCourseFile(file.path(), course)) {
+            state.SkipWithError("junk loaded as a course");
+            return;
+        }
+    }
+}
+
+void BM_RefuseOneLongField(benchmark::State& state) {
+    LoadJunk(state, ScratchFile(std::string(core::MaxDataFileSize, 'j')));
+}
+
+void BM_RefuseHugeFile(benchmark::State& state) {
+    LoadJunk(state, ScratchFile("x", size_t(300) << 20));
+}
+
 } // namespace
 
+BENCHMARK(BM_RefuseOneLongField)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefuseHugeFile)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadCourseFile)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)

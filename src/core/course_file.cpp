@@ -174,7 +174,7 @@ FileResult ParseCourseFile(const std::string& content, const std::string& fileNa
     c.CourseSlope = r.single("CourseSlope");
     c.FairwaysPerRound = r.integer("FairwaysPerRound");
     for (int h = 1; h <= HoleCount; ++h) {
-        std::string hole = "(" + std::to_string(h) + ")";
+        std::string hole = std::string("(").append(std::to_string(h)).append(")");
         c.HolePar[h] = r.integer("HolePar" + hole);
         c.HoleHandicap[h] = r.integer("HoleHandicap" + hole);
         c.HoleYards[h] = r.number("HoleYards" + hole);
@@ -254,14 +254,18 @@ FileResult ParseCourseFile(const std::string& content, const std::string& fileNa
     return FileResult::success();
 }
 
-FileResult LoadCourseFile(const std::string& path, CourseState& course) {
+FileResult LoadCourseFile(const std::string& path, CourseState& course, FileStamp* stamp) {
     std::string content;
-    if (FileResult read = ReadWholeFile(path, content); !read)
-        return read;
-    return ParseCourseFile(content, path, course);
+    FileStamp read;
+    if (FileResult result = ReadWholeFile(path, content, MaxDataFileSize, &read); !result)
+        return result;
+    FileResult parsed = ParseCourseFile(content, path, course);
+    if (parsed && stamp)
+        *stamp = read;
+    return parsed;
 }
 
-FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind) {
+FileResult CheckCourseCanBeWritten(const CourseState& course) {
     // A text the file cannot hold would make the whole file unreadable.
     const std::pair<const char*, const std::string*> texts[] = {
         {"player's name", &course.PlayerName},
@@ -271,7 +275,13 @@ FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind) {
         if (!IsStorableText(*text))
             return FileResult::failure(course.CourseFileName + " could not be written: the " +
                                        what + " holds a double quote or a line break.");
-    return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind));
+    return FileResult::success();
+}
+
+FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind, FileStamp* stamp) {
+    if (FileResult refused = CheckCourseCanBeWritten(course); !refused)
+        return refused;
+    return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind), stamp);
 }
 
 } // namespace core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/atomic_file.h"
 #include "core/course_state.h"
 #include "core/file_result.h"
 
@@ -27,14 +28,20 @@ enum class CourseFileKind { Rewrite, NewCourse, EditedWithoutRounds };
 std::string CourseFileText(const CourseState& course, CourseFileKind kind);
 
 // Reads a whole course file. On success `course` holds it, with CourseFileName set to
-// `path`; on failure `course` is untouched and the result says which line failed.
-FileResult LoadCourseFile(const std::string& path, CourseState& course);
+// `path`, and `stamp` (when given) what the file held; on failure `course` is
+// untouched and the result says which line failed.
+FileResult LoadCourseFile(const std::string& path, CourseState& course, FileStamp* stamp = nullptr);
 // Parses the text of a course file the same way.
 FileResult ParseCourseFile(const std::string& content, const std::string& fileName,
                            CourseState& course);
 
-// Rewrites the file named by CourseFileName, atomically.
-FileResult WriteCourseFile(const CourseState& course,
-                           CourseFileKind kind = CourseFileKind::Rewrite);
+// Refuses a course the file cannot hold (a text it could not read back); the writer
+// checks this first.
+FileResult CheckCourseCanBeWritten(const CourseState& course);
+
+// Rewrites the file named by CourseFileName, atomically; `stamp` (when given) receives
+// what was written.
+FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind = CourseFileKind::Rewrite,
+                           FileStamp* stamp = nullptr);
 
 } // namespace core

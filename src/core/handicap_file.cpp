@@ -35,7 +35,7 @@ FileResult ParseHandicapFile(const std::string& content, const std::string& file
     h.HomeSlope = r.integer("HomeSlope");
     h.RoundCount = r.integer("RoundCount");
     for (int i = 1; i <= 20; ++i) {
-        std::string row = "(" + std::to_string(i) + ")";
+        std::string row = std::string("(").append(std::to_string(i)).append(")");
         h.LastAdjustedScore[i] = r.integer("LastAdjustedScore" + row);
         h.LastScoreDate[i] = r.number("LastScoreDate" + row);
         h.PreSlopeDifferential[i] = r.single("PreSlopeDifferential" + row);
@@ -53,20 +53,30 @@ FileResult ParseHandicapFile(const std::string& content, const std::string& file
     return FileResult::success();
 }
 
-FileResult LoadHandicapFile(const std::string& path, HandicapState& handicap) {
+FileResult LoadHandicapFile(const std::string& path, HandicapState& handicap, FileStamp* stamp) {
     std::string content;
-    if (FileResult read = ReadWholeFile(path, content); !read)
-        return read;
-    return ParseHandicapFile(content, path, handicap);
+    FileStamp read;
+    if (FileResult result = ReadWholeFile(path, content, MaxDataFileSize, &read); !result)
+        return result;
+    FileResult parsed = ParseHandicapFile(content, path, handicap);
+    if (parsed && stamp)
+        *stamp = read;
+    return parsed;
 }
 
-FileResult SaveHandicapFile(const HandicapState& handicap) {
+FileResult CheckHandicapCanBeWritten(const HandicapState& handicap) {
     // A text the file cannot hold would make the whole file unreadable.
     if (!IsStorableText(handicap.HandicapPlayerName))
         return FileResult::failure(handicap.HandicapFileName +
                                    " could not be written: the player's name holds a double "
                                    "quote or a line break.");
-    return WriteFileAtomically(handicap.HandicapFileName, HandicapFileText(handicap));
+    return FileResult::success();
+}
+
+FileResult SaveHandicapFile(const HandicapState& handicap, FileStamp* stamp) {
+    if (FileResult refused = CheckHandicapCanBeWritten(handicap); !refused)
+        return refused;
+    return WriteFileAtomically(handicap.HandicapFileName, HandicapFileText(handicap), stamp);
 }
 
 void ClearHandicapRounds(HandicapState& h) {

@@ -177,7 +177,7 @@ JournaledSave WriteBoth(const HandicapState& handicap, HandicapJournal& journal,
         saved.journal =
             WriteFileAtomically(JournalPathFor(handicap.HandicapFileName), JournalText(journal));
     }
-    saved.handicapFile = SaveHandicapFile(handicap);
+    saved.handicapFile = SaveHandicapFile(handicap, &saved.handicapFileStamp);
     return saved;
 }
 

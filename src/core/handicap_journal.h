@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/atomic_file.h"
 #include "core/file_result.h"
 #include "core/handicap_engine.h"
 #include "core/handicap_state.h"
@@ -67,6 +68,7 @@ std::vector<WhsRound> WhsRoundsOf(const HandicapJournal& journal);
 struct JournaledSave {
     FileResult handicapFile;
     FileResult journal;
+    FileStamp handicapFileStamp; // what the handicap file holds once written
 };
 JournaledSave AddJournaledRounds(HandicapState& handicap, const std::vector<JournalRound>& rounds,
                                  std::vector<CountingResult>* results = nullptr);

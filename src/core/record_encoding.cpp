@@ -10,8 +10,9 @@
 namespace core {
 namespace {
 
+// #yyyy-mm-dd#, from the year 100 on: dates are written from that year to 9999, and a
+// date the writer cannot write would not survive a rewrite.
 bool ParseDateLiteral(std::string_view raw, double& dayNumber) {
-    // #yyyy-mm-dd#
     if (raw.size() < 2 || raw.front() != '#' || raw.back() != '#')
         return false;
     std::string_view inner = raw.substr(1, raw.size() - 2);
@@ -26,7 +27,7 @@ bool ParseDateLiteral(std::string_view raw, double& dayNumber) {
             return false;
         start = end + 1;
     }
-    if (parts[0] < 1 || parts[0] > 9999 || parts[1] < 1 || parts[1] > 12 || parts[2] < 1 ||
+    if (parts[0] < 100 || parts[0] > 9999 || parts[1] < 1 || parts[1] > 12 || parts[2] < 1 ||
         parts[2] > 31)
         return false;
     dayNumber = DayNumberFromDate(parts[0], parts[1], parts[2]);
@@ -44,6 +45,53 @@ bool ParsePlainNumber(std::string_view raw, double& value) {
     return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(value);
 }
 
+// The largest number a field may hold: written with 15 digits, a number closer to the
+// largest double would round beyond it and never read back.
+constexpr double LargestNumber = 1e308;
+
+// A bad field is quoted in messages, but only its beginning: a file that is no data
+// file at all may hold megabytes of anything in one field.
+std::string Excerpt(std::string_view raw) {
+    constexpr size_t Longest = 40;
+    size_t end = raw.size();
+    if (raw.size() > Longest) {
+        end = Longest - 3;
+        while (end > 0 && (static_cast<unsigned char>(raw[end]) & 0xC0) == 0x80)
+            --end; // not inside a character
+    }
+    std::string shown = "\"";
+    for (char c : raw.substr(0, end))
+        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+    if (end < raw.size())
+        shown += "...";
+    return shown + "\"";
+}
+
+// A text with a double quote cannot go between quotes; it can be written bare when
+// the reader takes it back unchanged that way: no comma or line break, no blank at
+// either end, and no quote at the start (it would open a quoted text).
+bool NeedsBareText(std::string_view text) {
+    return text.find('"') != std::string_view::npos;
+}
+
+bool CanBeBare(std::string_view text) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    return !text.empty() && text.find_first_of(",\r\n") == std::string_view::npos &&
+           text.front() != '"' && !isBlank(text.front()) && !isBlank(text.back());
+}
+
+// What a number becomes once written with the writer's digits and read back: the
+// reader keeps only what the file can hold, so that rewriting a file changes nothing.
+double AsWritten(double value) {
+    double stored = 0;
+    return ParsePlainNumber(PlainText(value), stored) ? stored : value;
+}
+
+float AsWritten(float value) {
+    double stored = 0;
+    return ParsePlainNumber(PlainText(value), stored) ? static_cast<float>(stored) : value;
+}
+
 } // namespace
 
 void RecordWriter::separate() {
@@ -54,6 +102,10 @@ void RecordWriter::separate() {
 
 RecordWriter& RecordWriter::text(std::string_view value) {
     separate();
+    if (NeedsBareText(value)) {
+        content_ += value;
+        return *this;
+    }
     content_ += '"';
     content_ += value;
     content_ += '"';
@@ -100,15 +152,20 @@ RecordWriter& RecordWriter::endLine() {
 }
 
 bool IsStorableText(std::string_view text) {
-    return text.find_first_of("\"\r\n") == std::string_view::npos;
+    if (NeedsBareText(text))
+        return CanBeBare(text);
+    return text.find_first_of("\r\n") == std::string_view::npos;
 }
 
 std::string DateLiteral(double dayNumber) {
-    return "#" + FormatDate(dayNumber, "yyyy-mm-dd") + "#";
+    return std::string("#").append(FormatDate(dayNumber, "yyyy-mm-dd")).append("#");
 }
 
 RecordReader::RecordReader(std::string_view content, std::string fileName)
-    : content_(content), fileName_(std::move(fileName)) {}
+    : content_(content), fileName_(std::move(fileName)) {
+    size_t last = content_.find_last_not_of(" \t\r\n");
+    contentEnd_ = last == std::string_view::npos ? 0 : last + 1;
+}
 
 void RecordReader::skipBlanks() {
     while (position_ < content_.size() &&
@@ -117,12 +174,7 @@ void RecordReader::skipBlanks() {
 }
 
 bool RecordReader::atEnd() const {
-    for (size_t i = position_; i < content_.size(); ++i) {
-        char c = content_[i];
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            return false;
-    }
-    return true;
+    return position_ >= contentEnd_;
 }
 
 void RecordReader::fail(std::string_view field, std::string_view why) {
@@ -149,7 +201,7 @@ bool RecordReader::nextField(std::string_view field, std::string& raw, bool& quo
             return false;
         }
         raw = std::string(content_.substr(position_ + 1, close - position_ - 1));
-        if (raw.find('\n') != std::string::npos) {
+        if (raw.find_first_of("\r\n") != std::string::npos) {
             fail(field, "a text runs over the end of its line");
             return false;
         }
@@ -193,7 +245,7 @@ std::string RecordReader::text(std::string_view field) {
 }
 
 double RecordReader::number(std::string_view field) {
-    return number(field, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
+    return AsWritten(number(field, -LargestNumber, LargestNumber));
 }
 
 double RecordReader::number(std::string_view field, double lowest, double highest) {
@@ -207,11 +259,11 @@ double RecordReader::number(std::string_view field, double lowest, double highes
         if (value >= lowest && value <= highest)
             return value;
         line_ = line;
-        fail(field, "\"" + raw + "\" is out of range");
+        fail(field, Excerpt(raw) + " is out of range");
         return 0;
     }
     line_ = line;
-    fail(field, "\"" + raw + "\" is not a number");
+    fail(field, Excerpt(raw) + " is not a number");
     return 0;
 }
 
@@ -221,8 +273,8 @@ int RecordReader::integer(std::string_view field) {
 }
 
 float RecordReader::single(std::string_view field) {
-    return static_cast<float>(
-        number(field, -std::numeric_limits<float>::max(), std::numeric_limits<float>::max()));
+    return AsWritten(static_cast<float>(
+        number(field, -std::numeric_limits<float>::max(), std::numeric_limits<float>::max())));
 }
 
 VariantDate RecordReader::date(std::string_view field) {
@@ -236,10 +288,17 @@ VariantDate RecordReader::date(std::string_view field) {
         value.isDateValue = true;
         return value;
     }
-    if (!quoted && (raw.empty() || ParsePlainNumber(raw, value.dayNumber)))
+    if (!quoted && (raw.empty() || ParsePlainNumber(raw, value.dayNumber))) {
+        if (std::abs(value.dayNumber) > LargestNumber) {
+            line_ = line;
+            fail(field, Excerpt(raw) + " is out of range");
+            return {};
+        }
+        value.dayNumber = AsWritten(value.dayNumber);
         return value;
+    }
     line_ = line;
-    fail(field, "\"" + raw + "\" is not a date");
+    fail(field, Excerpt(raw) + " is not a date");
     return {};
 }
 

@@ -28,8 +28,9 @@ private:
     bool lineStarted_ = false;
 };
 
-// Texts cannot hold a double quote (the encoding has no escape for it) nor a line
-// break (it would end the record).
+// Texts cannot hold a line break (it would end the record). There is no escape for a
+// double quote: a text holding one is written without quotes, which only works when
+// it holds no comma, has no blank at either end and does not start with the quote.
 bool IsStorableText(std::string_view text);
 
 std::string DateLiteral(double dayNumber);
@@ -62,6 +63,7 @@ private:
     std::string_view content_;
     std::string fileName_;
     size_t position_ = 0;
+    size_t contentEnd_ = 0; // after the last character that is not blank
     int line_ = 1;
     std::string error_;
 };

@@ -65,7 +65,7 @@ PrintDocument ScorecardDocument(const CourseState& course, const TypedRound& rou
 
     doc.line(Margin, "FRONT 9");
     doc.tab(Margin).text("Hole:");
-    HoleRow(doc, 1, [](int h) { return " " + std::to_string(h); });
+    HoleRow(doc, 1, [](int h) { return std::string(" ").append(std::to_string(h)); });
     doc.tab(NineColumn).text("Out").endLine();
     doc.tab(Margin).text("Score:");
     HoleRow(doc, 1, [&](int h) { return Count(round.HoleScore[h]); });

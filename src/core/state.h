@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/atomic_file.h"
 #include "core/course_state.h"
 #include "core/handicap_state.h"
 
@@ -48,6 +49,10 @@ struct AppState {
     EntryState entry;
     ScorecardInfo scorecard;
     TriviaState trivia;
+    // What the open course and handicap files held when this program last read or
+    // wrote them: a rewrite first makes sure no other program has changed them since.
+    FileStamp courseFileStamp;
+    FileStamp handicapFileStamp;
 };
 
 } // namespace core

@@ -172,6 +172,60 @@ TEST(CourseFile, CountersBeyondSixteenBitsAndTextsWithCommasRoundTrip) {
     EXPECT_EQ(Loaded(c.CourseFileName), c);
 }
 
+// Another program may have written a double quote into a name without quotes around
+// it: the course loads, and takes rounds as well.
+TEST(CourseFile, ANameWithADoubleQuoteThatLoadsAlsoSaves) {
+    const std::string fixture = FixturePath("course_name_with_quote.crs");
+    core::CourseState c = Loaded(fixture);
+    EXPECT_EQ(c.CourseName, "O\"Brien Downs");
+    TempFolder folder;
+    c.CourseFileName = folder.file("copy.crs");
+    core::FileResult written = core::WriteCourseFile(c);
+    ASSERT_TRUE(written.ok) << written.error;
+    EXPECT_EQ(ReadBytes(c.CourseFileName), ReadBytes(fixture));
+    EXPECT_EQ(Loaded(c.CourseFileName), c);
+}
+
+TEST(CourseFile, JunkIsRefusedWithAShortMessage) {
+    TempFolder folder;
+    struct Case {
+        const char* name;
+        std::string content;
+        std::string error;
+    } cases[] = {
+        {"binary.crs", std::string(900000, '\x07'),
+         ", line 1, field FirstDate: \"?????????????????????????????????????...\" is not a "
+         "date"},
+        {"large.crs", std::string(2 << 20, 'j'),
+         " is too large to be read: it holds more than 1048576 bytes."},
+    };
+    const core::CourseState open = FixtureCourse();
+    for (const Case& k : cases) {
+        WriteBytes(folder.file(k.name), k.content);
+        core::CourseState c = open;
+        core::FileStamp stamp;
+        core::FileResult result = core::LoadCourseFile(folder.file(k.name), c, &stamp);
+        EXPECT_EQ(result.error, folder.file(k.name) + k.error);
+        EXPECT_EQ(c, open);
+        EXPECT_FALSE(stamp.known);
+    }
+}
+
+TEST(CourseFile, LoadingAndWritingTellWhatTheFileHolds) {
+    TempFolder folder;
+    const std::string path = folder.file("home.crs");
+    WriteBytes(path, ReadBytes(FixturePath("course_with_statistics.crs")));
+    core::CourseState c;
+    core::FileStamp read;
+    ASSERT_TRUE(core::LoadCourseFile(path, c, &read).ok);
+    EXPECT_TRUE(core::FileUnchangedSince(path, read));
+    c.GamesRecorded = 4;
+    core::FileStamp written;
+    ASSERT_TRUE(core::WriteCourseFile(c, core::CourseFileKind::Rewrite, &written).ok);
+    EXPECT_FALSE(core::FileUnchangedSince(path, read));
+    EXPECT_TRUE(core::FileUnchangedSince(path, written));
+}
+
 TEST(CourseFile, TheReservedLinesTellTheWritersApart) {
     core::CourseState c = Loaded(FixturePath("course_with_statistics.crs"));
     struct Case {
@@ -300,6 +354,7 @@ TEST(CourseFile, AFolderThatRefusesWritesKeepsTheOldFile) {
     core::CourseState c = Loaded(FixturePath("course_with_statistics.crs"));
     c.CourseFileName = folder.file("home.crs");
     WriteBytes(c.CourseFileName, before);
+    chmod(c.CourseFileName.c_str(), 0666); // the file itself may be written
     c.GamesRecorded = 4;
     core::FileResult result;
     {
@@ -307,7 +362,8 @@ TEST(CourseFile, AFolderThatRefusesWritesKeepsTheOldFile) {
         result = core::WriteCourseFile(c);
     }
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, c.CourseFileName + " could not be written: Permission denied.");
+    EXPECT_EQ(result.error, c.CourseFileName + " could not be written: the folder " +
+                                folder.path() + " does not allow new files, and saving needs one.");
     EXPECT_EQ(ReadBytes(c.CourseFileName), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"home.crs"});
 }
@@ -338,7 +394,7 @@ TEST(CourseFile, TextsTheFileCannotHoldAreNotWritten) {
     TempFolder folder;
     core::CourseState c = FixtureCourse();
     c.CourseFileName = folder.file("quote.crs");
-    c.CourseName = "The \"Old\" Course";
+    c.CourseName = "Tarn Hill, \"Old\" Course";
     core::FileResult result = core::WriteCourseFile(c);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, c.CourseFileName +

@@ -127,10 +127,98 @@ TEST(RecordReader, NumbersTooLargeForTheirSlotAreErrors) {
 TEST(RecordEncoding, StorableTexts) {
     EXPECT_TRUE(core::IsStorableText("Smith, John"));
     EXPECT_TRUE(core::IsStorableText(""));
-    EXPECT_FALSE(core::IsStorableText("The \"Old\" Course"));
     // A line break would end the record in the middle of the text.
     EXPECT_FALSE(core::IsStorableText("Tarn\r\nHill"));
     EXPECT_FALSE(core::IsStorableText("Tarn\nHill"));
+}
+
+// A double quote has no escape: such a text is written bare, and only where the
+// reader takes it back unchanged.
+TEST(RecordEncoding, TextsWithADoubleQuoteAreWrittenBareWhenTheyReadBack) {
+    struct Case {
+        const char* text;
+        bool storable;
+    } cases[] = {
+        {"O\"Brien Downs", true},
+        {"The \"Old\" Course", true},
+        {"\"Old\" Course", false}, // would read as a quoted text
+        {"The Old \"Course\"", true},
+        {"Smith, \"Jr\" John", false}, // the comma would end the field
+        {" O\"Brien", false},          // leading blanks are skipped
+        {"O\"Brien\t", false},         // trailing blanks are dropped
+        {"O\"Brien\r\nDowns", false},
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(core::IsStorableText(k.text), k.storable) << k.text;
+        if (!k.storable)
+            continue;
+        core::RecordWriter w;
+        w.text(k.text).number(113).endLine();
+        EXPECT_EQ(w.content(), std::string(k.text) + ",113\r\n");
+        core::RecordReader r(w.content(), "c.crs");
+        EXPECT_EQ(r.text("name"), k.text);
+        EXPECT_EQ(r.integer("slope"), 113);
+        EXPECT_FALSE(r.failed()) << r.error();
+    }
+}
+
+// Whatever is read writes back the same: numbers keep only the digits the writer
+// writes, so a rewritten file reads back equal and rewrites to the same bytes.
+TEST(RecordEncoding, NumbersReadAsTheWriterWritesThem) {
+    core::RecordReader r("1.00000012,0.12345678901234567,35065.00000000000001,2.5\r\n", "c.crs");
+    float single = r.single("single");
+    double number = r.number("number");
+    core::VariantDate date = r.date("date");
+    int whole = r.integer("whole");
+    ASSERT_FALSE(r.failed()) << r.error();
+    EXPECT_EQ(single, 1.0f);
+    EXPECT_EQ(number, 0.123456789012346);
+    EXPECT_EQ(date.dayNumber, 35065.0);
+    EXPECT_EQ(whole, 2);
+    core::RecordWriter w;
+    w.number(single).number(number).date(date).number(whole).endLine();
+    EXPECT_EQ(w.content(), "1,0.123456789012346,35065,2\r\n");
+
+    // The largest double would be written rounded up, beyond what can be read.
+    core::RecordReader largest("1.7976931348623157e308\r\n", "c.crs");
+    largest.number("number");
+    EXPECT_EQ(largest.error(),
+              "c.crs, line 1, field number: \"1.7976931348623157e308\" is out of range");
+    core::RecordReader largestDate("-1.7976931348623157e308\r\n", "c.crs");
+    largestDate.date("date");
+    EXPECT_EQ(largestDate.error(),
+              "c.crs, line 1, field date: \"-1.7976931348623157e308\" is out of range");
+}
+
+// A file that is not a data file at all may hold anything in its first field: the
+// message shows the beginning of it, never the whole.
+TEST(RecordEncoding, MessagesQuoteOnlyTheBeginningOfABadField) {
+    struct Case {
+        std::string content;
+        std::string error;
+    } cases[] = {
+        {std::string(2000000, 'j'),
+         "c.crs, line 1, field FirstDate: \"" + std::string(37, 'j') + "...\" is not a date"},
+        {std::string(40, 'k') + "\r\n",
+         "c.crs, line 1, field FirstDate: \"" + std::string(40, 'k') + "\" is not a date"},
+        // Control characters are not shown; a character is never cut in half.
+        {"bin\x01\x02"
+         "ary\r\n",
+         "c.crs, line 1, field FirstDate: \"bin??ary\" is not a date"},
+        {std::string(36, 'x') + "\xc3\xa9\xc3\xa9\xc3\xa9",
+         "c.crs, line 1, field FirstDate: \"" + std::string(36, 'x') + "...\" is not a date"},
+    };
+    for (const Case& k : cases) {
+        core::RecordReader r(k.content, "c.crs");
+        r.date("FirstDate");
+        EXPECT_EQ(r.error(), k.error);
+    }
+}
+
+TEST(RecordEncoding, AQuotedTextEndsOnItsOwnLine) {
+    core::RecordReader r("\"Ann\rExample\",70\r\n", "h.hcp");
+    r.text("name");
+    EXPECT_EQ(r.error(), "h.hcp, line 1, field name: a text runs over the end of its line");
 }
 
 } // namespace

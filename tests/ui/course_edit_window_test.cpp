@@ -234,10 +234,39 @@ private slots:
                  core::CourseFileText(f.state.course, core::CourseFileKind::EditedWithoutRounds));
     }
 
+    void aFileChangedElsewhereIsKeptOrReplacedAsTheUserSays() {
+        using platform::MessageAnswer;
+        for (auto answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            Setup f;
+            f.open();
+            // Another copy of the program saved a round meanwhile.
+            core::CourseState elsewhere = f.state.course;
+            elsewhere.GamesRecorded = 4;
+            QVERIFY(core::WriteCourseFile(elsewhere));
+            const QByteArray onDisk = ReadAll(f.file);
+            f.type(55, "71");
+            f.fake.messages.answer(answer);
+            f.click("Command1");
+            QCOMPARE(f.fake.messages.events, (QStringList{"beep", "box:File Changed"}));
+            if (answer == MessageAnswer::No) {
+                QCOMPARE(ReadAll(f.file), onDisk);
+            } else {
+                core::CourseState read;
+                QVERIFY(core::LoadCourseFile(f.file.toStdString(), read));
+                QCOMPARE(read.CourseRating, 71.0f);
+                QCOMPARE(read.GamesRecorded, 3.0f);
+                f.type(55, "72");
+                f.click("Command1");
+                QCOMPARE(f.fake.messages.shown.size(), size_t(1));
+            }
+        }
+    }
+
     void aFolderThatRefusesTheFileIsReported() {
         Setup f;
         f.open();
         QByteArray before = ReadAll(f.file);
+        chmod(QFile::encodeName(f.file).constData(), 0666); // the file itself may be written
         f.type(55, "71");
         {
             testing_support::ReadOnlyFolder readOnly(f.folder.path().toStdString());
@@ -245,7 +274,10 @@ private slots:
         }
         QCOMPARE(f.fake.messages.events, (QStringList{"beep", "box:Course File Error"}));
         QCOMPARE(f.fake.messages.shown[0].text, "Unable to save the course file.\r\n\r\n" + f.file +
-                                                    " could not be written: Permission denied.");
+                                                    " could not be written: the folder " +
+                                                    f.folder.path() +
+                                                    " does not allow new files, and saving "
+                                                    "needs one.");
         QCOMPARE(ReadAll(f.file), before);
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), QStringList{"home.crs"});
     }

@@ -649,6 +649,48 @@ private slots:
         QCOMPARE(reread.LastAdjustedScore[2], 85);
     }
 
+    // Another program added a round to the file after it was read here.
+    void aFileChangedElsewhereIsKeptOrReplacedAsTheUserSays() {
+        using platform::MessageAnswer;
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            Setup s;
+            QVERIFY(core::LoadHandicapFile(s.path().toStdString(), s.state.handicap,
+                                           &s.state.handicapFileStamp));
+            const core::HandicapState before = s.state.handicap;
+            core::HandicapState elsewhere = before;
+            elsewhere.RoundCount = 1;
+            elsewhere.LastScoreDate[1] = core::DayNumberFromDate(1996, 3, 1);
+            elsewhere.LastAdjustedScore[1] = 90;
+            QVERIFY(core::SaveHandicapFile(elsewhere));
+            const QByteArray onDisk = s.fileContent();
+
+            ui::HandicapWindow w(s.context);
+            s.fake.messages.answer(answer);
+            Enter(w, {"04/01/1996", "85", "72", "113"});
+            auto& m = s.fake.messages;
+            QCOMPARE(m.events, (QStringList{"beep", "box:File Changed"}));
+            QCOMPARE(m.shown[0].buttons, platform::MessageButtons::YesNo);
+            QVERIFY(m.shown[0].text.startsWith(s.path() + " has been changed by another program"));
+            if (answer == MessageAnswer::No) {
+                QCOMPARE(s.fileContent(), onDisk);
+                QVERIFY(s.state.handicap == before);
+                QVERIFY(w.cell(1, 0)->text().isEmpty());
+                QVERIFY(Button(w, "SSCommand5")->isEnabled());
+            } else {
+                core::HandicapState reread;
+                QVERIFY(core::LoadHandicapFile(s.path().toStdString(), reread));
+                QVERIFY(reread == s.state.handicap);
+                QCOMPARE(reread.RoundCount, 1);
+                QCOMPARE(reread.LastAdjustedScore[1], 85);
+                // Written here, so the next round asks nothing.
+                Enter(w, {"04/02/1996", "86", "72", "113"});
+                QCOMPARE(m.shown.size(), size_t(1));
+                QVERIFY(core::LoadHandicapFile(s.path().toStdString(), reread));
+                QCOMPARE(reread.RoundCount, 2);
+            }
+        }
+    }
+
     void modalOpeningTakesThePendingScore() {
         Setup s;
         s.state.entry.PendingAdjustedScore = 87;

@@ -409,9 +409,11 @@ private slots:
             f.click("Command1");
         }
         QCOMPARE(f.fake.messages.events, (QStringList{"beep", "box:Course File Error"}));
-        QCOMPARE(f.fake.messages.shown[0].text, "Unable to save the new course file.\r\n\r\n" +
-                                                    f.path("refused.crs") +
-                                                    " could not be written: Permission denied.");
+        QCOMPARE(f.fake.messages.shown[0].text,
+                 "Unable to save the new course file.\r\n\r\n" + f.path("refused.crs") +
+                     " could not be written: the folder " + f.folder.path() +
+                     " does not allow new files, and saving "
+                     "needs one.");
         QCOMPARE(f.fake.messages.shown[0].icon, MessageIcon::Critical);
         QVERIFY(!QFile::exists(f.path("refused.crs")));
         QVERIFY(f.state.course == open);

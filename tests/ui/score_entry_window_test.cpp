@@ -3,6 +3,7 @@
 #include "core/handicap_file.h"
 #include "platform/three_d_button.h"
 #include "support/fake_platform.h"
+#include "support/test_files.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
 #include "ui/entry/score_entry_window.h"
@@ -628,6 +629,55 @@ private slots:
         QVERIFY(read == desk.state.course);
         QCOMPARE(read.GamesRecorded, 1.0f);
         QCOMPARE(read.RoundStrokesTotal, 83);
+    }
+
+    // Another copy of the program records a round into the same file after this one
+    // read it: the user keeps that file, or overwrites it knowingly.
+    void aCourseFileChangedElsewhereIsKeptOrReplacedAsTheUserSays() {
+        using platform::MessageAnswer;
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            Desk desk;
+            QVERIFY(core::LoadCourseFile(desk.path.toStdString(), desk.state.course,
+                                         &desk.state.courseFileStamp));
+            const core::CourseState before = desk.state.course;
+            core::CourseState elsewhere = before;
+            elsewhere.GamesRecorded = 7;
+            elsewhere.RoundStrokesTotal = 600;
+            QVERIFY(core::WriteCourseFile(elsewhere));
+            const QByteArray onDisk = testing_support::ReadAll(desk.path);
+
+            ui::ScoreEntryWindow window(desk.context());
+            TypeRound(window, KnownScores, TwoPutts);
+            auto& m = desk.fake.messages;
+            m.answer(answer);
+            Command(window, 1)->click();
+
+            QCOMPARE(m.events.mid(0, 2), (QStringList{"beep", "box:File Changed"}));
+            QCOMPARE(m.shown[0].buttons, platform::MessageButtons::YesNo);
+            QCOMPARE(m.shown[0].icon, platform::MessageIcon::Exclamation);
+            QVERIFY(m.shown[0].text.startsWith(
+                desk.path + " has been changed by another program since Tarnwick read it."));
+            core::CourseState read;
+            QVERIFY(core::LoadCourseFile(desk.path.toStdString(), read));
+            if (answer == MessageAnswer::No) {
+                QCOMPARE(m.shown.size(), size_t(1));
+                QCOMPARE(testing_support::ReadAll(desk.path), onDisk);
+                QVERIFY(desk.state.course == before);
+                QVERIFY(Command(window, 1)->isEnabled());
+                QVERIFY(LabelText(window, 35).isEmpty());
+            } else {
+                QVERIFY(read == desk.state.course);
+                QCOMPARE(read.GamesRecorded, 1.0f);
+                QVERIFY(!Command(window, 1)->isEnabled());
+                // What was written is now what the file holds: the next round asks nothing.
+                Command(window, 3)->click();
+                TypeRound(window, KnownScores, TwoPutts);
+                Command(window, 1)->click();
+                QCOMPARE(m.events.count("box:File Changed"), 1);
+                QVERIFY(core::LoadCourseFile(desk.path.toStdString(), read));
+                QCOMPARE(read.GamesRecorded, 2.0f);
+            }
+        }
     }
 
     void nextScoreStartsAFreshRound() {

@@ -27,7 +27,8 @@ void MainWindow::openCourseCommand(bool menuVariant) {
         return;
     // Read into a fresh course first, so a bad file leaves the open course as it was.
     core::CourseState loaded;
-    core::FileResult read = core::LoadCourseFile(path->toStdString(), loaded);
+    core::FileStamp stamp;
+    core::FileResult read = core::LoadCourseFile(path->toStdString(), loaded, &stamp);
     if (!read) {
         context_.platform.messages.beep();
         context_.platform.messages.show("Unable to open this course file.\r\n\r\n" +
@@ -36,6 +37,7 @@ void MainWindow::openCourseCommand(bool menuVariant) {
         return;
     }
     context_.state.course = std::move(loaded);
+    context_.state.courseFileStamp = stamp;
     if (menuVariant)
         context_.state.entry.EntryDate = 0;
     setCourseCommandsEnabled(true);
@@ -47,7 +49,8 @@ void MainWindow::openHandicapCommand(bool menuVariant) {
     if (!path || path->isEmpty())
         return;
     core::HandicapState loaded;
-    core::FileResult read = core::LoadHandicapFile(path->toStdString(), loaded);
+    core::FileStamp stamp;
+    core::FileResult read = core::LoadHandicapFile(path->toStdString(), loaded, &stamp);
     if (!read) {
         context_.platform.messages.beep();
         context_.platform.messages.show("Unable to open this handicap file.\r\n\r\n" +
@@ -56,6 +59,7 @@ void MainWindow::openHandicapCommand(bool menuVariant) {
         return;
     }
     context_.state.handicap = std::move(loaded);
+    context_.state.handicapFileStamp = stamp;
     if (menuVariant)
         context_.state.entry.EntryDate = 0;
     openHandicapWindow();

@@ -11,6 +11,7 @@
 #include "ui/app/key_filters.h"
 #include "ui/app/window_routines.h"
 #include "ui/entry/scorecard_info_window.h"
+#include "ui/files/file_change_question.h"
 #include "ui/handicap/open_handicap_window.h"
 
 #include <QFrame>
@@ -374,7 +375,16 @@ void ScoreEntryWindow::save() {
     if (outcome.status != core::SaveStatus::Saved)
         return;
 
-    core::FileResult written = core::WriteCourseFile(course);
+    // Another program may have written rounds into the file meanwhile: the user keeps
+    // them or overwrites them, and keeping them is like a failed write.
+    if (!MayReplaceFile(context_, course.CourseFileName, context_.state.courseFileStamp)) {
+        course = before;
+        return;
+    }
+    core::FileStamp stamp;
+    core::FileResult written = core::WriteCourseFile(course, core::CourseFileKind::Rewrite, &stamp);
+    if (written)
+        context_.state.courseFileStamp = stamp;
     if (!written) {
         course = before;
         messages.beep();
@@ -486,7 +496,8 @@ void ScoreEntryWindow::handOverToHandicap() {
         }
         // Read into a fresh state, so that a bad file leaves the handicap as it was.
         core::HandicapState loaded;
-        core::FileResult read = core::LoadHandicapFile(path->toStdString(), loaded);
+        core::FileStamp stamp;
+        core::FileResult read = core::LoadHandicapFile(path->toStdString(), loaded, &stamp);
         if (!read) {
             context_.platform.messages.beep();
             context_.platform.messages.show("Unable to open this handicap file." + LineBreak +
@@ -496,6 +507,7 @@ void ScoreEntryWindow::handOverToHandicap() {
             return;
         }
         context_.state.handicap = std::move(loaded);
+        context_.state.handicapFileStamp = stamp;
         entry.ScoreHandicapLoaded = true;
     }
     // The adjusted score follows the player's handicap, so the file comes first.

@@ -6,6 +6,7 @@
 #include "ui/app/key_filters.h"
 #include "ui/app/window_routines.h"
 #include "ui/files/box_behaviour.h"
+#include "ui/files/file_change_question.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -157,7 +158,8 @@ void CourseEditWindow::load() {
     // The file is read whole or not at all: if it cannot be read, the course open
     // before stays as it was.
     core::CourseState loaded;
-    if (core::FileResult read = core::LoadCourseFile(context_.state.course.CourseFileName, loaded);
+    if (core::FileResult read = core::LoadCourseFile(context_.state.course.CourseFileName, loaded,
+                                                     &context_.state.courseFileStamp);
         read) {
         context_.state.course = std::move(loaded);
     } else {
@@ -204,11 +206,16 @@ void CourseEditWindow::save() {
     core::CourseFileKind kind = course.GamesRecorded == 0
                                     ? core::CourseFileKind::EditedWithoutRounds
                                     : core::CourseFileKind::Rewrite;
-    if (core::FileResult result = core::WriteCourseFile(course, kind); !result) {
+    if (!MayReplaceFile(context_, course.CourseFileName, context_.state.courseFileStamp))
+        return;
+    core::FileStamp stamp;
+    if (core::FileResult result = core::WriteCourseFile(course, kind, &stamp); !result) {
         messages.beep();
         messages.show("Unable to save the course file." + Break + Break + Text(result.error),
                       "Course File Error", MessageIcon::Critical);
+        return;
     }
+    context_.state.courseFileStamp = stamp;
 }
 
 } // namespace ui

@@ -279,7 +279,9 @@ void NewCourseWindow::save() {
 
     core::CourseState written = core::CourseWithoutStatistics(course_);
     written.CourseFileName = path->toStdString();
-    if (core::FileResult result = core::WriteCourseFile(written, core::CourseFileKind::NewCourse);
+    core::FileStamp stamp;
+    if (core::FileResult result =
+            core::WriteCourseFile(written, core::CourseFileKind::NewCourse, &stamp);
         !result) {
         messages.beep();
         messages.show("Unable to save the new course file." + Break + Break + Text(result.error),
@@ -288,6 +290,7 @@ void NewCourseWindow::save() {
     }
     course_ = written;
     context_.state.course = written;
+    context_.state.courseFileStamp = stamp;
     if (context_.mainWindow)
         context_.mainWindow->disableCourseCommandsAfterNewCourse();
 

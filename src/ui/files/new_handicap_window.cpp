@@ -109,7 +109,8 @@ void NewHandicapWindow::save() {
     if (core::ReadNumber(slope_->text().toStdString()) == 0)
         created.HomeSlope = 0;
     core::ClearHandicapRounds(created);
-    if (core::FileResult result = core::SaveHandicapFile(created); !result) {
+    core::FileStamp stamp;
+    if (core::FileResult result = core::SaveHandicapFile(created, &stamp); !result) {
         messages.beep();
         messages.show("Unable to create the handicap file." + Break + Break +
                           QString::fromStdString(result.error),
@@ -118,6 +119,7 @@ void NewHandicapWindow::save() {
     }
     handicap_ = created;
     context_.state.handicap = created;
+    context_.state.handicapFileStamp = stamp;
     createdAFile_ = true;
 }
 

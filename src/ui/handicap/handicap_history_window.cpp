@@ -2,6 +2,7 @@
 
 #include "core/handicap_history.h"
 #include "platform/chart_control.h"
+#include "ui/files/file_change_question.h"
 #include "ui/handicap/round_edit_dialog.h"
 
 #include <QHBoxLayout>
@@ -104,8 +105,12 @@ void HandicapHistoryWindow::fill() {
 }
 
 bool HandicapHistoryWindow::rewrite(std::vector<core::JournalRound> rounds) {
-    core::JournaledSave saved =
-        core::RewriteJournaledRounds(context_.state.handicap, std::move(rounds));
+    core::HandicapState& handicap = context_.state.handicap;
+    if (!MayReplaceFile(context_, handicap.HandicapFileName, context_.state.handicapFileStamp))
+        return false;
+    core::JournaledSave saved = core::RewriteJournaledRounds(handicap, std::move(rounds));
+    if (saved.handicapFile)
+        context_.state.handicapFileStamp = saved.handicapFileStamp;
     bool ok = saved.journal && saved.handicapFile;
     if (!ok) {
         context_.platform.messages.beep();

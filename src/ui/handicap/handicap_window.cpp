@@ -10,6 +10,7 @@
 #include "platform/picture_box.h"
 #include "platform/three_d_button.h"
 #include "ui/app/window_routines.h"
+#include "ui/files/file_change_question.h"
 #include "ui/handicap/handicap_history_window.h"
 #include "ui/handicap/slope_index_converter.h"
 #include "ui/handicap/whs_figures_panel.h"
@@ -391,6 +392,11 @@ void HandicapWindow::saveRound() {
     if (round.tournament)
         round.grossScore = core::GrossScoreValue(gross_->text().toStdString());
     core::HandicapState& handicap = context_.state.handicap;
+    // Rounds another program wrote into the file meanwhile are kept unless the user
+    // chooses to overwrite them; keeping them stores nothing here.
+    if (!handicap.HandicapFileName.empty() &&
+        !MayReplaceFile(context_, handicap.HandicapFileName, context_.state.handicapFileStamp))
+        return;
     std::vector<core::CountingResult> results;
     core::JournaledSave saved =
         core::AddJournaledRounds(handicap, {core::JournalRoundOf(round, entry)}, &results);
@@ -401,6 +407,8 @@ void HandicapWindow::saveRound() {
     highest_->setText(Text(core::SignedText(results.at(0).highest)));
     showHandicaps(core::CourseHandicapMoment::AfterSave);
 
+    if (saved.handicapFile)
+        context_.state.handicapFileStamp = saved.handicapFileStamp;
     if (!saved.handicapFile) {
         reportFailedSave(Text(saved.handicapFile.error));
     } else if (!saved.journal) {
