@@ -99,7 +99,8 @@ std::optional<EntryRefusal> CheckRoundEntry(float score, float rating, float slo
         return EntryRefusal{EntryBox::Rating,
                             "The Rating of " + SignedText(rating) + " is invalid." + verify,
                             "Invalid Rating"};
-    if (slope <= 79 || slope > 150)
+    // A slope rounded to 79.1 .. 79.9 has always passed: only 79 and below are refused.
+    if (slope <= LowestSlope - 1 || slope > HighestSlope)
         return EntryRefusal{EntryBox::Slope,
                             "The Slope Rating of " + SignedText(slope) + " is invalid." + verify,
                             "Invalid slope"};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/slope.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,7 +33,7 @@ std::optional<double> GrossScoreValue(std::string_view text);
 
 // The course-rating and slope defaults used when a box is left empty.
 inline constexpr float DefaultCourseRating = 72.0f;
-inline constexpr float DefaultSlopeRating = 113.0f;
+inline constexpr float DefaultSlopeRating = StandardSlope;
 std::string MissingRatingQuestion();
 inline constexpr const char* MissingRatingTitle = "Course or slope rating missing!";
 
