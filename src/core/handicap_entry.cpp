@@ -88,6 +88,18 @@ std::string MissingRatingQuestion() {
            br + "statistics inaccurate." + br + br + "Do you wish to Continue?";
 }
 
+bool RatingsMissing(std::string_view ratingText, std::string_view slopeText) {
+    return ratingText.empty() || slopeText.empty();
+}
+
+void ApplyRatingDefaults(EntryState& entry, std::string_view ratingText,
+                         std::string_view slopeText) {
+    if (ratingText.empty())
+        entry.EntryCourseRating = DefaultCourseRating;
+    if (slopeText.empty())
+        entry.EntrySlopeRating = DefaultSlopeRating;
+}
+
 std::optional<EntryRefusal> CheckRoundEntry(float score, float rating, float slope) {
     const std::string verify = " Please verify!";
     if (score <= 0 || score >= 200)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/slope.h"
+#include "core/state.h"
 
 #include <optional>
 #include <string>
@@ -34,6 +35,11 @@ std::optional<double> GrossScoreValue(std::string_view text);
 // The course-rating and slope defaults used when a box is left empty.
 inline constexpr float DefaultCourseRating = 72.0f;
 inline constexpr float DefaultSlopeRating = StandardSlope;
+// An empty rating or slope box asks whether to go on with the defaults; going on puts
+// the default in place of each empty box.
+bool RatingsMissing(std::string_view ratingText, std::string_view slopeText);
+void ApplyRatingDefaults(EntryState& entry, std::string_view ratingText,
+                         std::string_view slopeText);
 std::string MissingRatingQuestion();
 inline constexpr const char* MissingRatingTitle = "Course or slope rating missing!";
 

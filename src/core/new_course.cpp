@@ -52,10 +52,6 @@ std::optional<NewCourseRefusal> CheckHolesComplete(const CourseState& course) {
     return std::nullopt;
 }
 
-bool RatingsMissing(std::string_view ratingText, std::string_view slopeText) {
-    return ratingText.empty() || slopeText.empty();
-}
-
 void ApplyNewCourseDefaults(CourseState& course) {
     if (course.TeeName.empty())
         course.TeeName = "Standard";

@@ -23,9 +23,6 @@ struct NewCourseRefusal {
 // created; the first one missing is refused.
 std::optional<NewCourseRefusal> CheckHolesComplete(const CourseState& course);
 
-// An empty rating or slope box asks whether to go on with the defaults.
-bool RatingsMissing(std::string_view ratingText, std::string_view slopeText);
-
 // The defaults a new course takes once its holes are complete: "Standard" tees and
 // "N/A" for a missing course or player name, the total par for a rating outside
 // 50..80, and the standard slope for a slope of 0.

@@ -332,9 +332,9 @@ void HandicapWindow::saveRound() {
             return;
     }
 
-    bool noRating = rating_->text().isEmpty();
-    bool noSlope = slope_->text().isEmpty();
-    if (noRating || noSlope) {
+    const std::string ratingText = rating_->text().toStdString();
+    const std::string slopeText = slope_->text().toStdString();
+    if (core::RatingsMissing(ratingText, slopeText)) {
         messages.beep();
         platform::MessageAnswer answer =
             messages.show(Text(core::MissingRatingQuestion()), core::MissingRatingTitle,
@@ -342,10 +342,7 @@ void HandicapWindow::saveRound() {
         if (answer != platform::MessageAnswer::Yes)
             return;
     }
-    if (noRating)
-        entry.EntryCourseRating = core::DefaultCourseRating;
-    if (noSlope)
-        entry.EntrySlopeRating = core::DefaultSlopeRating;
+    core::ApplyRatingDefaults(entry, ratingText, slopeText);
     entry.EntryAdjustedScore = core::WholeScore(entry.EntryAdjustedScore);
 
     if (std::optional<core::EntryRefusal> refusal = core::CheckRoundEntry(
