@@ -119,4 +119,14 @@ std::optional<EntryRefusal> CheckRoundEntry(float score, float rating, float slo
     return std::nullopt;
 }
 
+std::optional<EntryRefusal> CheckGrossScore(std::optional<double> grossScore) {
+    constexpr double HighestFileInteger = 32767;
+    if (!grossScore || std::fabs(*grossScore) <= HighestFileInteger)
+        return std::nullopt;
+    return EntryRefusal{EntryBox::GrossScore,
+                        "Your score of " + SignedText(*grossScore) +
+                            " is outside the scope of this program. Please verify!",
+                        "Invalid Score"};
+}
+
 } // namespace core

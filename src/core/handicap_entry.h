@@ -45,12 +45,16 @@ inline constexpr const char* MissingRatingTitle = "Course or slope rating missin
 
 // The first range check a round fails: score 1..199, rating strictly between 50 and
 // 100, slope 80..150.
-enum class EntryBox { Score, Rating, Slope };
+enum class EntryBox { Score, Rating, Slope, GrossScore };
 struct EntryRefusal {
     EntryBox box;
     std::string message;
     std::string title;
 };
 std::optional<EntryRefusal> CheckRoundEntry(float score, float rating, float slope);
+
+// A tournament round's gross score is not checked for golf, only refused when its
+// differential could not be stored: beyond what the file's integer fields hold.
+std::optional<EntryRefusal> CheckGrossScore(std::optional<double> grossScore);
 
 } // namespace core

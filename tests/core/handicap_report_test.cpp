@@ -195,6 +195,21 @@ TEST(HandicapEntryChecks, MissingRatingQuestion) {
               "handicap\r\nstatistics inaccurate.\r\n\r\nDo you wish to Continue?");
 }
 
+// A gross score whose differential the file could not hold (inf from 1E+300) is refused;
+// any other is taken as it comes.
+TEST(HandicapEntryChecks, AGrossScoreMustFitTheFile) {
+    EXPECT_FALSE(core::CheckGrossScore(std::nullopt));
+    EXPECT_FALSE(core::CheckGrossScore(32767));
+    EXPECT_FALSE(core::CheckGrossScore(-32767));
+    std::optional<core::EntryRefusal> refusal = core::CheckGrossScore(1e300);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->box, core::EntryBox::GrossScore);
+    EXPECT_EQ(refusal->message,
+              "Your score of  1E+300 is outside the scope of this program. Please verify!");
+    EXPECT_EQ(refusal->title, "Invalid Score");
+    EXPECT_TRUE(core::CheckGrossScore(-40000));
+}
+
 TEST(HandicapEntryChecks, EmptyRatingBoxesTakeTheDefaults) {
     EXPECT_FALSE(core::RatingsMissing("70.5", "125"));
     EXPECT_TRUE(core::RatingsMissing("", "125"));

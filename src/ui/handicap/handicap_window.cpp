@@ -345,19 +345,6 @@ void HandicapWindow::saveRound() {
     core::ApplyRatingDefaults(entry, ratingText, slopeText);
     entry.EntryAdjustedScore = core::WholeScore(entry.EntryAdjustedScore);
 
-    if (std::optional<core::EntryRefusal> refusal = core::CheckRoundEntry(
-            entry.EntryAdjustedScore, entry.EntryCourseRating, entry.EntrySlopeRating)) {
-        messages.beep();
-        messages.show(Text(refusal->message), Text(refusal->title),
-                      platform::MessageIcon::Exclamation);
-        QLineEdit* box = refusal->box == core::EntryBox::Score    ? score_
-                         : refusal->box == core::EntryBox::Rating ? rating_
-                                                                  : slope_;
-        box->setFocus();
-        box->clear();
-        return;
-    }
-
     core::HandicapRound round;
     round.date = entry.EntryDate;
     round.adjustedScore = entry.EntryAdjustedScore;
@@ -366,6 +353,23 @@ void HandicapWindow::saveRound() {
     round.tournament = yes_->isChecked();
     if (round.tournament)
         round.grossScore = core::GrossScoreValue(gross_->text().toStdString());
+
+    std::optional<core::EntryRefusal> refusal = core::CheckRoundEntry(
+        entry.EntryAdjustedScore, entry.EntryCourseRating, entry.EntrySlopeRating);
+    if (!refusal)
+        refusal = core::CheckGrossScore(round.grossScore);
+    if (refusal) {
+        messages.beep();
+        messages.show(Text(refusal->message), Text(refusal->title),
+                      platform::MessageIcon::Exclamation);
+        QLineEdit* box = refusal->box == core::EntryBox::Score    ? score_
+                         : refusal->box == core::EntryBox::Rating ? rating_
+                         : refusal->box == core::EntryBox::Slope  ? slope_
+                                                                  : gross_;
+        box->setFocus();
+        box->clear();
+        return;
+    }
     core::HandicapState& handicap = context_.state.handicap;
     core::CountingResult result = core::AddRound(handicap, round);
 
