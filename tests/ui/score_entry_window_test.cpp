@@ -12,7 +12,6 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -333,9 +332,9 @@ private slots:
         QCOMPARE(window.round().RoundSandAttempts, 25.0f);
     }
 
-    // A text that arrives whole (pasted, dropped, committed by an input method) is held to
+    // A text that arrives whole (pasted, committed by an input method) is held to
     // the range the keys keep; a refused one leaves the box as it was.
-    void pastedDroppedAndComposedTextsKeepTheRange() {
+    void pastedAndComposedTextsKeepTheRange() {
         Desk desk;
         ui::ScoreEntryWindow window(desk.context());
         QLineEdit* score = ScoreBox(window, 1);
@@ -344,20 +343,13 @@ private slots:
             box->selectAll();
             box->paste();
         };
-        auto drop = [&](QLineEdit* box, const QString& text) {
-            QMimeData data;
-            data.setText(text);
-            QDropEvent event(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(box, &event);
-        };
         auto compose = [&](QLineEdit* box, const QString& text) {
             QInputMethodEvent event;
             event.setCommitString(text);
             QCoreApplication::sendEvent(box, &event);
         };
-        for (const QString& refused : {"-5", "150", "1e30", "99999999999", " 7", "4.5"}) {
+        for (const char* refused : {"-5", "150", "1e30", "99999999999", " 7", "4.5"}) {
             paste(score, refused);
-            drop(score, refused);
             compose(score, refused);
             QCOMPARE(score->text(), QString());
         }
@@ -367,7 +359,7 @@ private slots:
 
         paste(score, "7");
         QCOMPARE(score->text(), QString("7"));
-        drop(PuttBox(window, 1), "2");
+        compose(PuttBox(window, 1), "2");
         QCOMPARE(PuttBox(window, 1)->text(), QString("2"));
         compose(ScoreBox(window, 2), "5");
         QCOMPARE(ScoreBox(window, 2)->text(), QString("5"));
