@@ -180,16 +180,6 @@ std::vector<std::string> ChartModel::legends() const {
     return result;
 }
 
-ChartAction ApplyChartScript(ChartModel& model, const ChartScript& script) {
-    ChartAction last = ChartAction::None;
-    for (const ChartStep& step : script) {
-        ChartAction action = model.set(step.property, step.value);
-        if (action != ChartAction::None)
-            last = action;
-    }
-    return last;
-}
-
 ChartAxis ScaleChartAxis(double lowest, double highest, std::optional<double> minimum,
                          std::optional<double> maximum) {
     if (!std::isfinite(lowest) || !std::isfinite(highest) || lowest > highest)

@@ -106,9 +106,6 @@ private:
     std::vector<std::string> legends_;
 };
 
-// Applies every step in order; returns the last drawing action asked for.
-ChartAction ApplyChartScript(ChartModel& model, const ChartScript& script);
-
 // The vertical axis: from low to high in ticks of step.
 struct ChartAxis {
     double low = 0;

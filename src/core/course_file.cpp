@@ -92,6 +92,29 @@ void ReadRange(RecordReader& r, Array& values, int first, int last, const std::s
         values[i] = r.integer(name + "(" + std::to_string(i) + ")");
 }
 
+RecordWriter WrittenCourse(const CourseState& course, CourseFileKind kind) {
+    RecordWriter w;
+    CourseState blank;
+    if (kind != CourseFileKind::Rewrite)
+        blank = CourseWithoutStatistics(course);
+    const CourseState& c = kind == CourseFileKind::Rewrite ? course : blank;
+    WriteCourse(w, c);
+    WriteStatistics(w, c);
+    switch (kind) {
+    case CourseFileKind::Rewrite:
+        WriteReserved(w, ReservedFirst, ReservedSecond);
+        break;
+    case CourseFileKind::NewCourse:
+        w.zeros(10).endLine().zeros(10).endLine();
+        break;
+    case CourseFileKind::EditedWithoutRounds:
+        WriteReserved(w, ReservedFirst, ReservedSecondEdited);
+        break;
+    }
+    WriteRecent(w, c);
+    return w;
+}
+
 } // namespace
 
 int LengthClassOf(int par, double yards) {
@@ -139,26 +162,7 @@ CourseState CourseWithoutStatistics(const CourseState& c) {
 }
 
 std::string CourseFileText(const CourseState& course, CourseFileKind kind) {
-    RecordWriter w;
-    CourseState blank;
-    if (kind != CourseFileKind::Rewrite)
-        blank = CourseWithoutStatistics(course);
-    const CourseState& c = kind == CourseFileKind::Rewrite ? course : blank;
-    WriteCourse(w, c);
-    WriteStatistics(w, c);
-    switch (kind) {
-    case CourseFileKind::Rewrite:
-        WriteReserved(w, ReservedFirst, ReservedSecond);
-        break;
-    case CourseFileKind::NewCourse:
-        w.zeros(10).endLine().zeros(10).endLine();
-        break;
-    case CourseFileKind::EditedWithoutRounds:
-        WriteReserved(w, ReservedFirst, ReservedSecondEdited);
-        break;
-    }
-    WriteRecent(w, c);
-    return w.content();
+    return WrittenCourse(course, kind).content();
 }
 
 FileResult ParseCourseFile(const std::string& content, const std::string& fileName,
@@ -281,7 +285,12 @@ FileResult CheckCourseCanBeWritten(const CourseState& course) {
 FileResult WriteCourseFile(const CourseState& course, CourseFileKind kind, FileStamp* stamp) {
     if (FileResult refused = CheckCourseCanBeWritten(course); !refused)
         return refused;
-    return WriteFileAtomically(course.CourseFileName, CourseFileText(course, kind), stamp);
+    RecordWriter written = WrittenCourse(course, kind);
+    if (!written.unreadableNumber().empty())
+        return FileResult::failure(course.CourseFileName + " could not be written: " +
+                                   written.unreadableNumber() +
+                                   ", a number the file could not be read back with.");
+    return WriteFileAtomically(course.CourseFileName, written.content(), stamp);
 }
 
 } // namespace core

@@ -1,6 +1,7 @@
 #include "core/handicap_engine.h"
 
 #include "core/number_text.h"
+#include "core/slope.h"
 
 #include <algorithm>
 #include <cmath>
@@ -195,7 +196,7 @@ CountingResult AddRound(HandicapState& h, const HandicapRound& round) {
     const float rating = round.courseRating;
     const float slope = round.slopeRating;
     const float difference = score - rating;
-    const float product = difference * 113.0f;
+    const float product = difference * StandardSlope;
     const float slopeDifferential = TruncateToFourCharacters(product / slope);
     h.PreSlopeDifferential[n] = difference;
     h.SlopeDifferential[n] = slopeDifferential;
@@ -207,7 +208,7 @@ CountingResult AddRound(HandicapState& h, const HandicapRound& round) {
         h.TournamentDifferential[n] = 0;
     } else if (round.grossScore) {
         double grossDifference = *round.grossScore - static_cast<double>(rating);
-        double grossProduct = grossDifference * 113.0;
+        double grossProduct = grossDifference * StandardSlope;
         h.TournamentDifferential[n] =
             static_cast<float>(TruncateToFourCharacters(grossProduct / static_cast<double>(slope)));
     } else {

@@ -88,6 +88,18 @@ std::string MissingRatingQuestion() {
            br + "statistics inaccurate." + br + br + "Do you wish to Continue?";
 }
 
+bool RatingsMissing(std::string_view ratingText, std::string_view slopeText) {
+    return ratingText.empty() || slopeText.empty();
+}
+
+void ApplyRatingDefaults(EntryState& entry, std::string_view ratingText,
+                         std::string_view slopeText) {
+    if (ratingText.empty())
+        entry.EntryCourseRating = DefaultCourseRating;
+    if (slopeText.empty())
+        entry.EntrySlopeRating = DefaultSlopeRating;
+}
+
 std::optional<EntryRefusal> CheckRoundEntry(float score, float rating, float slope) {
     const std::string verify = " Please verify!";
     if (score <= 0 || score >= 200)
@@ -99,11 +111,22 @@ std::optional<EntryRefusal> CheckRoundEntry(float score, float rating, float slo
         return EntryRefusal{EntryBox::Rating,
                             "The Rating of " + SignedText(rating) + " is invalid." + verify,
                             "Invalid Rating"};
-    if (slope <= 79 || slope > 150)
+    // A slope rounded to 79.1 .. 79.9 has always passed: only 79 and below are refused.
+    if (slope <= LowestSlope - 1 || slope > HighestSlope)
         return EntryRefusal{EntryBox::Slope,
                             "The Slope Rating of " + SignedText(slope) + " is invalid." + verify,
                             "Invalid slope"};
     return std::nullopt;
+}
+
+std::optional<EntryRefusal> CheckGrossScore(std::optional<double> grossScore) {
+    constexpr double HighestFileInteger = 32767;
+    if (!grossScore || std::fabs(*grossScore) <= HighestFileInteger)
+        return std::nullopt;
+    return EntryRefusal{EntryBox::GrossScore,
+                        "Your score of " + SignedText(*grossScore) +
+                            " is outside the scope of this program. Please verify!",
+                        "Invalid Score"};
 }
 
 } // namespace core

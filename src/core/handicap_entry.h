@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/slope.h"
+#include "core/state.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,18 +34,27 @@ std::optional<double> GrossScoreValue(std::string_view text);
 
 // The course-rating and slope defaults used when a box is left empty.
 inline constexpr float DefaultCourseRating = 72.0f;
-inline constexpr float DefaultSlopeRating = 113.0f;
+inline constexpr float DefaultSlopeRating = StandardSlope;
+// An empty rating or slope box asks whether to go on with the defaults; going on puts
+// the default in place of each empty box.
+bool RatingsMissing(std::string_view ratingText, std::string_view slopeText);
+void ApplyRatingDefaults(EntryState& entry, std::string_view ratingText,
+                         std::string_view slopeText);
 std::string MissingRatingQuestion();
 inline constexpr const char* MissingRatingTitle = "Course or slope rating missing!";
 
 // The first range check a round fails: score 1..199, rating strictly between 50 and
 // 100, slope 80..150.
-enum class EntryBox { Score, Rating, Slope };
+enum class EntryBox { Score, Rating, Slope, GrossScore };
 struct EntryRefusal {
     EntryBox box;
     std::string message;
     std::string title;
 };
 std::optional<EntryRefusal> CheckRoundEntry(float score, float rating, float slope);
+
+// A tournament round's gross score is not checked for golf, only refused when its
+// differential could not be stored: beyond what the file's integer fields hold.
+std::optional<EntryRefusal> CheckGrossScore(std::optional<double> grossScore);
 
 } // namespace core

@@ -5,7 +5,9 @@
 
 namespace core {
 
-std::string HandicapFileText(const HandicapState& h) {
+namespace {
+
+RecordWriter WrittenHandicap(const HandicapState& h) {
     RecordWriter w;
     w.text(h.HandicapPlayerName).endLine();
     w.number(h.HomeSlope).endLine();
@@ -17,7 +19,13 @@ std::string HandicapFileText(const HandicapState& h) {
         w.endLine();
     }
     w.number(h.PreSlopeHandicap).number(h.HandicapIndex).endLine();
-    return w.content();
+    return w;
+}
+
+} // namespace
+
+std::string HandicapFileText(const HandicapState& h) {
+    return WrittenHandicap(h).content();
 }
 
 std::string NewHandicapFileText(const std::string& playerName, int homeSlope) {
@@ -76,7 +84,12 @@ FileResult CheckHandicapCanBeWritten(const HandicapState& handicap) {
 FileResult SaveHandicapFile(const HandicapState& handicap, FileStamp* stamp) {
     if (FileResult refused = CheckHandicapCanBeWritten(handicap); !refused)
         return refused;
-    return WriteFileAtomically(handicap.HandicapFileName, HandicapFileText(handicap), stamp);
+    RecordWriter written = WrittenHandicap(handicap);
+    if (!written.unreadableNumber().empty())
+        return FileResult::failure(handicap.HandicapFileName + " could not be written: " +
+                                   written.unreadableNumber() +
+                                   ", a number the file could not be read back with.");
+    return WriteFileAtomically(handicap.HandicapFileName, written.content(), stamp);
 }
 
 void ClearHandicapRounds(HandicapState& h) {

@@ -98,6 +98,17 @@ void RecordWriter::separate() {
     if (lineStarted_)
         content_ += ',';
     lineStarted_ = true;
+    ++field_;
+}
+
+void RecordWriter::checkReadable(double value) {
+    if (std::isfinite(value) || !unreadable_.empty())
+        return;
+    unreadable_ = "line " + std::to_string(line_) + ", field " + std::to_string(field_) +
+                  " holds " +
+                  (std::isnan(value) ? "nan"
+                   : value > 0       ? "inf"
+                                     : "-inf");
 }
 
 RecordWriter& RecordWriter::text(std::string_view value) {
@@ -120,12 +131,14 @@ RecordWriter& RecordWriter::number(int value) {
 
 RecordWriter& RecordWriter::number(float value) {
     separate();
+    checkReadable(value);
     content_ += PlainText(value);
     return *this;
 }
 
 RecordWriter& RecordWriter::number(double value) {
     separate();
+    checkReadable(value);
     content_ += PlainText(value);
     return *this;
 }
@@ -148,6 +161,8 @@ RecordWriter& RecordWriter::zeros(int count) {
 RecordWriter& RecordWriter::endLine() {
     content_ += "\r\n";
     lineStarted_ = false;
+    ++line_;
+    field_ = 0;
     return *this;
 }
 

@@ -22,10 +22,18 @@ public:
 
     const std::string& content() const { return content_; }
 
+    // The reader refuses infinities and NaN: the first such number written, as "line L,
+    // field F holds inf", or empty when every number can be read back.
+    const std::string& unreadableNumber() const { return unreadable_; }
+
 private:
     void separate();
+    void checkReadable(double value);
     std::string content_;
     bool lineStarted_ = false;
+    int line_ = 1;
+    int field_ = 0;
+    std::string unreadable_;
 };
 
 // Texts cannot hold a line break (it would end the record). There is no escape for a

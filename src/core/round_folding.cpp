@@ -4,15 +4,27 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace core {
 namespace {
 
+// Whatever a course file or a caller holds (a par of 2147483647, a counter at its
+// limit), adding a round stays inside int: sums are taken wide and held at the limits.
+int Bounded(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+void Add(int& total, long long amount) {
+    total = Bounded(total + amount);
+}
+
 template <typename Array> int Sum(const Array& values, int first, int last) {
-    int sum = 0;
+    long long sum = 0;
     for (int i = first; i <= last; ++i)
         sum += values[i];
-    return sum;
+    return Bounded(sum);
 }
 
 // Lowest-so-far values start at 0, meaning "none yet".
@@ -54,6 +66,19 @@ int TypedRound::FrontPutts() const {
 int TypedRound::BackPutts() const {
     return Sum(HolePutts, 10, HoleCount);
 }
+int TypedRound::TotalScore() const {
+    return Sum(HoleScore, 1, HoleCount);
+}
+int TypedRound::TotalPutts() const {
+    return Sum(HolePutts, 1, HoleCount);
+}
+
+int RoundFigures::TotalScore() const {
+    return Bounded(static_cast<long long>(FrontScore) + BackScore);
+}
+int RoundFigures::TotalPutts() const {
+    return Bounded(static_cast<long long>(FrontPutts) + BackPutts);
+}
 
 bool GreenInRegulation(int par, int score, int putts) {
     return par >= 3 && par <= 6 && score - putts <= par - 2;
@@ -66,12 +91,12 @@ RoundFigures ComputeRoundFigures(const CourseState& course, const TypedRound& ro
     f.FrontPutts = round.FrontPutts();
     f.BackPutts = round.BackPutts();
     for (int h = 1; h <= HoleCount; ++h) {
-        int s = round.HoleScore[h];
-        int p = course.HolePar[h];
-        int putts = round.HolePutts[h];
+        const long long s = round.HoleScore[h];
+        const long long p = course.HolePar[h];
+        const int putts = round.HolePutts[h];
         for (int k = 0; k < EscSteps; ++k) {
-            f.StandardEscTotals[k] += std::min(s, p + k + 1);
-            f.UsgaEscTotals[k] += std::min(s, UsgaFirstCap + k);
+            Add(f.StandardEscTotals[k], std::min(s, p + k + 1));
+            Add(f.UsgaEscTotals[k], std::min<long long>(s, UsgaFirstCap + k));
         }
         if (putts == 0)
             ++f.RoundChipIns;
@@ -81,25 +106,26 @@ RoundFigures ComputeRoundFigures(const CourseState& course, const TypedRound& ro
             ++f.RoundTwoPutts;
         else if (putts >= 3)
             ++f.RoundThreePutts;
-        if (GreenInRegulation(p, s, putts)) {
+        if (GreenInRegulation(course.HolePar[h], round.HoleScore[h], putts)) {
             ++f.RoundGreens;
-            f.RoundGreenPutts += putts;
+            Add(f.RoundGreenPutts, putts);
         }
-        if (s >= p + 2)
+        const long long overPar = s - p;
+        if (overPar >= 2)
             ++f.RoundOthers;
-        else if (s == p + 1)
+        else if (overPar == 1)
             ++f.RoundBogeys;
-        else if (s == p)
+        else if (overPar == 0)
             ++f.RoundPars;
-        else if (s == p - 1)
+        else if (overPar == -1)
             ++f.RoundBirdies;
-        else if (s == p - 2)
+        else if (overPar == -2)
             ++f.RoundEagles;
-        else if (s == p - 3)
+        else if (overPar == -3)
             ++f.RoundDoubleEagles;
         if (p >= 3 && p <= 5) {
             ++f.ParHoles[p - 3];
-            f.ParStrokes[p - 3] += s;
+            Add(f.ParStrokes[p - 3], s);
         }
     }
     return f;
@@ -127,9 +153,9 @@ SaveOutcome SaveRound(CourseState& c, const TypedRound& round,
     const int t = f.TotalScore();
 
     c.GamesRecorded += 1;
-    c.FrontStrokesTotal += f.FrontScore;
-    c.BackStrokesTotal += f.BackScore;
-    c.RoundStrokesTotal += t;
+    Add(c.FrontStrokesTotal, f.FrontScore);
+    Add(c.BackStrokesTotal, f.BackScore);
+    Add(c.RoundStrokesTotal, t);
 
     KeepLowest(c.BestFront, f.FrontScore);
     KeepLowest(c.BestBack, f.BackScore);
@@ -141,25 +167,25 @@ SaveOutcome SaveRound(CourseState& c, const TypedRound& round,
         outcome.NewBestRound = true;
     }
 
-    c.RoundsUnder100 += t < 100;
-    c.RoundsUnder90 += t < 90;
-    c.RoundsUnder80 += t < 80;
-    c.RoundsUnder70 += t < 70;
-    c.FrontUnder40 += f.FrontScore < 40;
-    c.BackUnder40 += f.BackScore < 40;
+    Add(c.RoundsUnder100, t < 100);
+    Add(c.RoundsUnder90, t < 90);
+    Add(c.RoundsUnder80, t < 80);
+    Add(c.RoundsUnder70, t < 70);
+    Add(c.FrontUnder40, f.FrontScore < 40);
+    Add(c.BackUnder40, f.BackScore < 40);
 
     for (int h = 1; h <= HoleCount; ++h) {
-        int s = round.HoleScore[h];
-        int p = c.HolePar[h];
-        c.HoleStrokes[h] += s;
-        int result = s - (p - 3); // par-3 .. par+1 are counters 0 .. 4
+        const long long s = round.HoleScore[h];
+        const long long p = c.HolePar[h];
+        Add(c.HoleStrokes[h], s);
+        const long long result = s - (p - 3); // par-3 .. par+1 are counters 0 .. 4
         if (result >= 0 && result <= 4)
-            ++c.HoleResults[h][result];
+            Add(c.HoleResults[h][result], 1);
     }
 
-    c.FrontPuttsTotal += f.FrontPutts;
-    c.BackPuttsTotal += f.BackPutts;
-    c.RoundPuttsTotal += f.TotalPutts();
+    Add(c.FrontPuttsTotal, f.FrontPutts);
+    Add(c.BackPuttsTotal, f.BackPutts);
+    Add(c.RoundPuttsTotal, f.TotalPutts());
     KeepLowest(c.LowFrontPutts, static_cast<float>(f.FrontPutts));
     KeepLowest(c.LowBackPutts, static_cast<float>(f.BackPutts));
     KeepLowest(c.LowRoundPutts, static_cast<float>(f.TotalPutts()));
@@ -189,14 +215,14 @@ SaveOutcome SaveRound(CourseState& c, const TypedRound& round,
             outcome.holesInOne.push_back(h);
 
     for (int k = 0; k < 3; ++k) {
-        c.ParHolesPlayed[k] += f.ParHoles[k];
-        c.ParStrokesTotal[k] += f.ParStrokes[k];
+        Add(c.ParHolesPlayed[k], f.ParHoles[k]);
+        Add(c.ParStrokesTotal[k], f.ParStrokes[k]);
     }
 
     for (int h = 1; h <= HoleCount; ++h) {
         int lengthClass = LengthClassOf(c.HolePar[h], c.HoleYards[h]);
         if (lengthClass >= 0)
-            c.LengthClassStrokes[lengthClass] += round.HoleScore[h];
+            Add(c.LengthClassStrokes[lengthClass], round.HoleScore[h]);
     }
 
     int underPar = f.RoundDoubleEagles + f.RoundEagles + f.RoundBirdies;

@@ -26,8 +26,8 @@ struct TypedRound {
     int BackScore() const;
     int FrontPutts() const;
     int BackPutts() const;
-    int TotalScore() const { return FrontScore() + BackScore(); }
-    int TotalPutts() const { return FrontPutts() + BackPutts(); }
+    int TotalScore() const;
+    int TotalPutts() const;
 
     friend bool operator==(const TypedRound&, const TypedRound&) = default;
 };
@@ -60,8 +60,8 @@ struct RoundFigures {
     std::array<int, 3> ParHoles{}; // holes of par 3, 4, 5
     std::array<int, 3> ParStrokes{};
 
-    int TotalScore() const { return FrontScore + BackScore; }
-    int TotalPutts() const { return FrontPutts + BackPutts; }
+    int TotalScore() const;
+    int TotalPutts() const;
 
     friend bool operator==(const RoundFigures&, const RoundFigures&) = default;
 };

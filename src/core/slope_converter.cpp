@@ -1,6 +1,7 @@
 #include "core/slope_converter.h"
 
 #include "core/number_text.h"
+#include "core/slope.h"
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ std::string ConverterIndexText(float handicapIndex) {
 std::string ConvertedHandicapText(std::string_view indexText, std::string_view slopeText) {
     double index = ReadNumber(indexText);
     double slope = ReadNumber(slopeText);
-    double handicap = index * slope / 113.0;
+    double handicap = index * slope / StandardSlope;
     // Rounded as a double: no range applies to what is typed, so the result may not fit
     // an integer.
     return SignedText(std::nearbyint(handicap));

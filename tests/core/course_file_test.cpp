@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -401,6 +404,29 @@ TEST(CourseFile, TextsTheFileCannotHoldAreNotWritten) {
                                 " could not be written: the course name holds a double quote or "
                                 "a line break.");
     EXPECT_TRUE(folder.entries().empty());
+}
+
+// The reader refuses infinities and NaN, so the writer never writes one: the file that
+// holds the player's rounds must always open again.
+TEST(CourseFile, NumbersTheReaderRefusesAreNotWritten) {
+    TempFolder folder;
+    core::CourseState c = FixtureCourse();
+    c.CourseFileName = folder.file("home.crs");
+    ASSERT_TRUE(core::WriteCourseFile(c).ok);
+    const std::string before = ReadBytes(c.CourseFileName);
+
+    c.CourseRating = std::numeric_limits<float>::infinity();
+    core::FileResult result = core::WriteCourseFile(c);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, c.CourseFileName +
+                                " could not be written: line 2, field 4 holds inf, a number the "
+                                "file could not be read back with.");
+    c.CourseRating = 70.5f;
+    c.BunkerShotTotal = std::nan("");
+    result = core::WriteCourseFile(c);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("line 68, field 1 holds nan"), std::string::npos) << result.error;
+    EXPECT_EQ(ReadBytes(c.CourseFileName), before);
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 using file_fixtures::FixturePath;
@@ -153,6 +156,18 @@ TEST(HandicapFile, ANameTheFileCannotHoldIsNotWritten) {
     h.HandicapFileName = folder.file("quote.hcp");
     h.HandicapPlayerName = "\"Birdie\" Ann Example";
     EXPECT_FALSE(core::SaveHandicapFile(h).ok);
+    EXPECT_TRUE(folder.entries().empty());
+}
+
+TEST(HandicapFile, NumbersTheReaderRefusesAreNotWritten) {
+    TempFolder folder;
+    core::HandicapState h;
+    h.HandicapFileName = folder.file("pat.hcp");
+    h.HandicapPlayerName = "Pat Golfer";
+    h.TournamentDifferential[3] = -std::numeric_limits<float>::infinity();
+    core::FileResult result = core::SaveHandicapFile(h);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("line 6, field 5 holds -inf"), std::string::npos) << result.error;
     EXPECT_TRUE(folder.entries().empty());
 }
 

@@ -173,6 +173,7 @@ TEST(HandicapEntryChecks, RangesAndMessagesInOrder) {
          "Invalid slope"},
         {1, 50.1f, 80, std::nullopt, "", ""},
         {199, 99.9f, 150, std::nullopt, "", ""},
+        {85, 72.3f, 79.5f, std::nullopt, "", ""}, // only 79 and below are refused
     };
     for (const Case& c : cases) {
         std::optional<core::EntryRefusal> refusal =
@@ -192,6 +193,37 @@ TEST(HandicapEntryChecks, MissingRatingQuestion) {
               "This information can be obtained from the scorecard or Golf Professional.\r\n\r\n"
               "Defaults will be used for Incorrect or missing ratings. This could make your "
               "handicap\r\nstatistics inaccurate.\r\n\r\nDo you wish to Continue?");
+}
+
+// A gross score whose differential the file could not hold (inf from 1E+300) is refused;
+// any other is taken as it comes.
+TEST(HandicapEntryChecks, AGrossScoreMustFitTheFile) {
+    EXPECT_FALSE(core::CheckGrossScore(std::nullopt));
+    EXPECT_FALSE(core::CheckGrossScore(32767));
+    EXPECT_FALSE(core::CheckGrossScore(-32767));
+    std::optional<core::EntryRefusal> refusal = core::CheckGrossScore(1e300);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->box, core::EntryBox::GrossScore);
+    EXPECT_EQ(refusal->message,
+              "Your score of  1E+300 is outside the scope of this program. Please verify!");
+    EXPECT_EQ(refusal->title, "Invalid Score");
+    EXPECT_TRUE(core::CheckGrossScore(-40000));
+}
+
+TEST(HandicapEntryChecks, EmptyRatingBoxesTakeTheDefaults) {
+    EXPECT_FALSE(core::RatingsMissing("70.5", "125"));
+    EXPECT_TRUE(core::RatingsMissing("", "125"));
+    EXPECT_TRUE(core::RatingsMissing("70.5", ""));
+    core::EntryState entry;
+    entry.EntryCourseRating = 70.5f;
+    entry.EntrySlopeRating = 0;
+    core::ApplyRatingDefaults(entry, "70.5", "");
+    EXPECT_EQ(entry.EntryCourseRating, 70.5f);
+    EXPECT_EQ(entry.EntrySlopeRating, 113.0f);
+    entry.EntryCourseRating = 0;
+    core::ApplyRatingDefaults(entry, "", "x");
+    EXPECT_EQ(entry.EntryCourseRating, 72.0f);
+    EXPECT_EQ(entry.EntrySlopeRating, 113.0f);
 }
 
 TEST(SlopeConverter, HandicapForASlope) {

@@ -59,6 +59,38 @@ TEST(NewCourse, SlopesFromEightyToOneHundredFifty) {
     EXPECT_FALSE(core::IsValidSlope(150.5f));
 }
 
+TEST(NewCourse, EveryHoleNeedsAParThenYardsThenAHandicap) {
+    core::CourseState c = CourseOfPars(4);
+    for (int h = 1; h <= 18; ++h)
+        c.HoleHandicap[h] = h;
+    EXPECT_FALSE(core::CheckHolesComplete(c));
+    c.HoleHandicap[2] = 0;
+    c.HoleYards[18] = 0;
+    std::optional<core::NewCourseRefusal> refusal = core::CheckHolesComplete(c);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->title, "Yardage Error!");
+    EXPECT_EQ(refusal->message,
+              "Unable to create a course file.\r\n\r\nMissing yardage information. You must fill "
+              "in the specifications for ALL holes before continuing.\r\n\r\nThis information "
+              "can be found on your scorecard.");
+    c.HolePar[9] = 0;
+    EXPECT_EQ(core::CheckHolesComplete(c)->title, "Hole Par Error!");
+    c = CourseOfPars(4);
+    EXPECT_EQ(core::CheckHolesComplete(c)->title, "Hole Handicap Error!");
+}
+
+TEST(NewCourse, ASlopeOutsideTheRangeIsRefusedAfterTheDefaults) {
+    core::CourseState c = CourseOfPars(4);
+    c.CourseSlope = 151;
+    std::optional<core::NewCourseRefusal> refusal = core::CheckNewCourseSlope(c);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->message, "Slope rating Invalid. Must be between 80 and 150");
+    EXPECT_EQ(refusal->title, "Incorect Slope Rating");
+    c.CourseSlope = 0;
+    core::ApplyNewCourseDefaults(c);
+    EXPECT_FALSE(core::CheckNewCourseSlope(c));
+}
+
 TEST(NewCourse, StartsToday) {
     core::CourseState c;
     core::DateNewCourse(c, 35129);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -332,6 +333,48 @@ TEST(RoundFolding, CountersPassTheOldSixteenBitLimit) {
     Save(course, RoundOfTotal(80));
     EXPECT_EQ(course.RoundStrokesTotal, 32780);
     EXPECT_EQ(course.HoleStrokes[1], 32766 + RoundOfTotal(80).HoleScore[1]);
+}
+
+// A course file may hold any int in its fields and a caller any int in a round: folding
+// holds every figure at the limits of int instead of overflowing.
+TEST(RoundFolding, ExtremeParsScoresAndCountersNeverOverflow) {
+    constexpr int Most = std::numeric_limits<int>::max();
+    constexpr int Least = std::numeric_limits<int>::min();
+    core::CourseState course = TestCourse();
+    course.HolePar[1] = Most;
+    course.HolePar[2] = Least;
+    course.RoundStrokesTotal = Most - 10;
+    course.HoleStrokes[3] = Most;
+    course.RoundsUnder100 = Most;
+    course.LengthClassStrokes[core::MediumPar4] = Most;
+    core::TypedRound round = RoundOf(Pars, AllOf(2));
+    round.HoleScore[4] = Most;
+    round.HoleScore[5] = Most;
+
+    core::RoundFigures figures = core::ComputeRoundFigures(course, round);
+    EXPECT_EQ(figures.FrontScore, Most);
+    EXPECT_EQ(figures.TotalScore(), Most);
+    EXPECT_EQ(round.TotalScore(), Most);
+    // Hole 2 counts its par - 3 + 4: 4 + (Least + 4) + 72 on the other sixteen holes.
+    EXPECT_EQ(figures.StandardEscTotals[3], Least + 80);
+
+    EXPECT_EQ(Save(course, round).status, core::SaveStatus::Saved);
+    EXPECT_EQ(course.RoundStrokesTotal, Most);
+    EXPECT_EQ(course.FrontStrokesTotal, Most);
+    EXPECT_EQ(course.HoleStrokes[3], Most);
+    EXPECT_EQ(course.HoleStrokes[4], Most);
+    EXPECT_EQ(course.RoundsUnder100, Most);
+    EXPECT_EQ(course.LengthClassStrokes[core::MediumPar4], Most);
+    EXPECT_EQ(course.BestRound, Most);
+    // Hole 1 (score 4 on a par of 2147483647) is far under par, not a result counter.
+    EXPECT_EQ(course.HoleResults[1], (std::array<int, 5>{}));
+    EXPECT_EQ(course.HoleResults[2], (std::array<int, 5>{}));
+    core::CourseState read;
+    course.CourseFileName = "memory.crs";
+    ASSERT_TRUE(core::ParseCourseFile(core::CourseFileText(course, core::CourseFileKind::Rewrite),
+                                      course.CourseFileName, read)
+                    .ok);
+    EXPECT_EQ(read, course);
 }
 
 TEST(RoundFolding, ARoundWithAMissingScoreIsRefusedUntouched) {

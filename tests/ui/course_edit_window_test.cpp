@@ -189,6 +189,70 @@ private slots:
         QVERIFY(ReadAll(f.file) != before);
     }
 
+    // Values the file cannot hold, or that its reader would refuse, are refused by name
+    // before anything is written; the box gets the focus back to be corrected.
+    void valuesTheFileCannotHoldAreRefused_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        const QString nines40(40, '9');
+        QTest::newRow("par of 2147483647")
+            << 7 << "2147483647"
+            << "Incorrect Par"
+            << "The par entered for Hole # 7, \"2147483647\", cannot be stored. A par must be a "
+               "whole number from -32768 to 32767.";
+        QTest::newRow("par of 32768") << 7 << "32768"
+                                      << "Incorrect Par"
+                                      << "The par entered for Hole # 7, \"32768\", cannot be "
+                                         "stored. A par must be a whole number from -32768 to "
+                                         "32767.";
+        QTest::newRow("hole handicap of -40000")
+            << 48 << "-40000"
+            << "Incorrect Hole Handicap"
+            << "The hole handicap entered for Hole # 12, \"-40000\", cannot be stored. A hole "
+               "handicap must be a whole number from -32768 to 32767.";
+        QTest::newRow("rating of 40 nines")
+            << 55 << nines40 << "Incorrect Course Rating"
+            << "The Course Rating entered, \"" + nines40 +
+                   "\", cannot be stored. A course rating must be a number below 10000.";
+        QTest::newRow("slope of 41 nines, quoted to 40")
+            << 56 << QString(41, '9') << "Incorrect Slope Rating"
+            << "The Slope Rating entered, \"" + nines40 +
+                   "...\", cannot be stored. A slope rating must be a number below 10000.";
+        QTest::newRow("slope of 10000")
+            << 56 << "10000"
+            << "Incorrect Slope Rating"
+            << "The Slope Rating entered, \"10000\", cannot be stored. A slope rating must be a "
+               "number below 10000.";
+    }
+
+    void valuesTheFileCannotHoldAreRefused() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        Setup f;
+        f.open();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QByteArray before = ReadAll(f.file);
+        f.type(box, typed);
+        f.click("Command1");
+        QCOMPARE(f.fake.messages.events, (QStringList{"beep", "box:" + title}));
+        QCOMPARE(f.fake.messages.shown[0].text, text);
+        QCOMPARE(f.fake.messages.shown[0].icon, MessageIcon::Critical);
+        QCOMPARE(ReadAll(f.file), before);
+        QCOMPARE(f.window->focusWidget(), f.box(box));
+        // Corrected, the course saves and reads back.
+        f.type(box, "4");
+        f.click("Command1");
+        QCOMPARE(f.fake.messages.shown.size(), size_t(1));
+        core::CourseState read;
+        QVERIFY(core::LoadCourseFile(f.file.toStdString(), read).ok);
+        QVERIFY(read == f.state.course);
+    }
+
     void aCourseWithRoundsIsRewrittenWhole() {
         Setup f;
         f.open();

@@ -7,6 +7,7 @@
 #include "ui/files/new_course_window.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -244,6 +245,40 @@ private slots:
         QVERIFY(!f.main.action("Gen_stats")->isEnabled());
         QVERIFY(!f.main.button("SSCommand9")->isEnabled());
         QVERIFY(f.main.action("Last20_cmd")->isEnabled());
+    }
+
+    // Pasting goes around the keys; the boxes hold their range all the same, so the file
+    // written is the one the typed values make.
+    void pastedValuesKeepTheRangeOfTheKeys() {
+        Setup f;
+        f.fake.clock.setDate(1996, 3, 5);
+        f.fillAll();
+        auto paste = [&](const QString& box, const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            f.box(box)->selectAll();
+            f.box(box)->paste();
+        };
+        const struct {
+            QString box;
+            const char* pasted;
+            const char* kept;
+        } cases[] = {
+            {ParBox(1), "2", "4"},        {ParBox(10), "10", "4"},     {YardsBox(1), "-50", "385"},
+            {YardsBox(2), "1000", "512"}, {HandicapBox(1), "19", "7"}, {"Text4", "-71", "70.8"},
+            {"Text4", "7e1", "70.8"},
+        };
+        for (const auto& c : cases) {
+            paste(c.box, c.pasted);
+            QCOMPARE(f.box(c.box)->text(), QString(c.kept));
+        }
+        paste(ParBox(1), "5");
+        QCOMPARE(f.box(ParBox(1))->text(), QString("5"));
+        paste(ParBox(1), "4");
+
+        f.fake.fileDialogs.answer(f.path("tarn.crs"));
+        f.fake.messages.answer(MessageAnswer::No);
+        f.click("Command1");
+        QCOMPARE(ReadAll(f.path("tarn.crs")), FixtureBytes("new_course.crs"));
     }
 
     void yesSetsUpAnotherCourse() {

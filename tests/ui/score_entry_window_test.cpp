@@ -8,7 +8,9 @@
 #include "ui/app/resources.h"
 #include "ui/entry/score_entry_window.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -329,6 +331,55 @@ private slots:
         QCOMPARE(window.round().RoundPenalties, 2.0f);
         QCOMPARE(window.round().RoundSandShots, 0.0f); // "x3" reads as 0
         QCOMPARE(window.round().RoundSandAttempts, 25.0f);
+    }
+
+    // A text that arrives whole (pasted, committed by an input method) is held to
+    // the range the keys keep; a refused one leaves the box as it was.
+    void pastedAndComposedTextsKeepTheRange() {
+        Desk desk;
+        ui::ScoreEntryWindow window(desk.context());
+        QLineEdit* score = ScoreBox(window, 1);
+        auto paste = [&](QLineEdit* box, const QString& text) {
+            QGuiApplication::clipboard()->setText(text);
+            box->selectAll();
+            box->paste();
+        };
+        auto compose = [&](QLineEdit* box, const QString& text) {
+            QInputMethodEvent event;
+            event.setCommitString(text);
+            QCoreApplication::sendEvent(box, &event);
+        };
+        for (const char* refused : {"-5", "150", "1e30", "99999999999", " 7", "4.5"}) {
+            paste(score, refused);
+            compose(score, refused);
+            QCOMPARE(score->text(), QString());
+        }
+        paste(Box(window, 37), "19"); // fairways 0..18
+        QCOMPARE(Box(window, 37)->text(), QString());
+        QVERIFY(desk.fake.messages.shown.empty());
+
+        paste(score, "7");
+        QCOMPARE(score->text(), QString("7"));
+        compose(PuttBox(window, 1), "2");
+        QCOMPARE(PuttBox(window, 1)->text(), QString("2"));
+        compose(ScoreBox(window, 2), "5");
+        QCOMPARE(ScoreBox(window, 2)->text(), QString("5"));
+        compose(ScoreBox(window, 2), "150"); // 5150 is out of range too
+        QCOMPARE(ScoreBox(window, 2)->text(), QString("5"));
+        paste(score, "150"); // the box keeps the 7 it had
+        QCOMPARE(score->text(), QString("7"));
+
+        for (int h = 2; h <= 18; ++h) {
+            ScoreBox(window, h)->clear();
+            QTest::keyClicks(ScoreBox(window, h), "4");
+            QTest::keyClicks(PuttBox(window, h), "2");
+        }
+        Command(window, 1)->click();
+        QVERIFY(desk.fake.messages.shown.empty()); // no hole in one, no query
+        core::CourseState read;
+        QVERIFY(core::LoadCourseFile(desk.path.toStdString(), read));
+        QCOMPARE(read.HoleStrokes[1], 7);
+        QCOMPARE(read.RoundStrokesTotal, 7 + 17 * 4);
     }
 
     void tooManyFairwaysAreRefused() {

@@ -11,12 +11,8 @@ namespace {
 
 enum class Kind { Digits, Decimal, Text };
 
-bool Unstorable(QChar c) {
-    return c == '"' || c == '\r' || c == '\n';
-}
-
-// Takes the double quote and line breaks out of pasted or set text before the box
-// changes, so that whoever follows textChanged only ever sees the cleaned text.
+// Takes the characters the data files cannot store out of pasted or set text before the
+// box changes, so that whoever follows textChanged only ever sees the cleaned text.
 class StorableTextValidator : public QValidator {
 public:
     using QValidator::QValidator;
@@ -24,7 +20,7 @@ public:
         QString cleaned;
         int cursor = position;
         for (int i = 0; i < input.size(); ++i) {
-            if (!Unstorable(input[i]))
+            if (core::AcceptsTextCharacter(input[i].unicode()))
                 cleaned += input[i];
             else if (i < position)
                 --cursor;
@@ -35,13 +31,54 @@ public:
     }
 };
 
+// Holds a numeric box to its range for whatever text arrives at once: a paste, a drop,
+// the middle button, an input method. A refused change leaves the box as it was.
+class DigitBoxValidator : public QValidator {
+public:
+    DigitBoxValidator(QLineEdit& box, double minimum, double maximum)
+        : QValidator(&box), before_(box.text()), minimum_(minimum), maximum_(maximum) {
+        // The box calls validate() with the new text before it announces it, so the text
+        // last announced is the one the change starts from.
+        connect(&box, &QLineEdit::textChanged, this,
+                [this](const QString& text) { before_ = text; });
+    }
+    State validate(QString& input, int&) const override {
+        return core::AcceptsDigitBoxChange(before_.toStdString(), input.toStdString(), minimum_,
+                                           maximum_)
+                   ? Acceptable
+                   : Invalid;
+    }
+
+private:
+    QString before_;
+    double minimum_;
+    double maximum_;
+};
+
+class DecimalBoxValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return core::IsDecimalBoxText(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
 class KeyFilter : public QObject {
 public:
     KeyFilter(QLineEdit& box, Kind kind, double minimum, double maximum)
         : QObject(&box), box_(box), kind_(kind), minimum_(minimum), maximum_(maximum) {
         box.installEventFilter(this);
-        if (kind == Kind::Text)
+        switch (kind) {
+        case Kind::Text:
             box.setValidator(new StorableTextValidator(&box));
+            break;
+        case Kind::Decimal:
+            box.setValidator(new DecimalBoxValidator(&box));
+            break;
+        case Kind::Digits:
+            box.setValidator(new DigitBoxValidator(box, minimum, maximum));
+            break;
+        }
     }
 
 protected:
@@ -57,11 +94,11 @@ protected:
         QChar c = text.at(0);
         switch (kind_) {
         case Kind::Text:
-            return c == '"';
+            return !core::AcceptsTextCharacter(c.unicode());
         case Kind::Decimal:
-            return !(c.isDigit() || c == '.');
+            return !core::AcceptsDecimalCharacter(c.unicode());
         case Kind::Digits: {
-            if (!c.isDigit())
+            if (c.unicode() > 0x7F)
                 return true;
             int start = box_.hasSelectedText() ? box_.selectionStart() : box_.cursorPosition();
             int length = box_.hasSelectedText() ? static_cast<int>(box_.selectedText().size()) : 0;

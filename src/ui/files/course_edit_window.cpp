@@ -1,5 +1,6 @@
 #include "ui/files/course_edit_window.h"
 
+#include "core/course_edit.h"
 #include "core/course_file.h"
 #include "core/number_text.h"
 #include "platform/picture_box.h"
@@ -193,29 +194,40 @@ void CourseEditWindow::fillBoxes() {
 void CourseEditWindow::save() {
     platform::MessageBoxes& messages = context_.platform.messages;
     core::CourseState& course = context_.state.course;
-    for (int h = 1; h <= core::HoleCount; ++h) {
-        if (course.HoleYards[h] > 999) {
-            messages.beep();
-            messages.show("The yardage entered for Hole #" + Text(core::SignedText(h)) +
-                              " is incorrect.",
-                          "Incorrect Yardage", MessageIcon::Critical);
-            return;
-        }
+    if (std::optional<core::CourseEditRefusal> refusal = core::CheckEditedCourse(course)) {
+        QLineEdit* box = boxOf(*refusal);
+        messages.beep();
+        messages.show(Text(core::CourseEditRefusalMessage(*refusal, box->text().toStdString())),
+                      Text(core::CourseEditRefusalTitle(*refusal)), MessageIcon::Critical);
+        box->setFocus();
+        return;
     }
-    core::ComputeLengthClasses(course);
-    core::CourseFileKind kind = course.GamesRecorded == 0
-                                    ? core::CourseFileKind::EditedWithoutRounds
-                                    : core::CourseFileKind::Rewrite;
     if (!MayReplaceFile(context_, course.CourseFileName, context_.state.courseFileStamp))
         return;
     core::FileStamp stamp;
-    if (core::FileResult result = core::WriteCourseFile(course, kind, &stamp); !result) {
+    if (core::FileResult result = core::SaveEditedCourse(course, &stamp); !result) {
         messages.beep();
         messages.show("Unable to save the course file." + Break + Break + Text(result.error),
                       "Course File Error", MessageIcon::Critical);
         return;
     }
     context_.state.courseFileStamp = stamp;
+}
+
+QLineEdit* CourseEditWindow::boxOf(const core::CourseEditRefusal& refusal) const {
+    switch (refusal.box) {
+    case core::CourseEditBox::Par:
+        return par_[refusal.hole];
+    case core::CourseEditBox::Yards:
+        return yards_[refusal.hole];
+    case core::CourseEditBox::Handicap:
+        return handicap_[refusal.hole];
+    case core::CourseEditBox::Rating:
+        return rating_;
+    case core::CourseEditBox::Slope:
+        return slope_;
+    }
+    return rating_;
 }
 
 } // namespace ui

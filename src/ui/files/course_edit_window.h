@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/course_edit.h"
 #include "core/course_state.h"
 #include "ui/app/app_context.h"
 
@@ -24,6 +25,8 @@ public:
     void save(); // "Save"
 
 private:
+    // The box a refused value was typed into.
+    QLineEdit* boxOf(const core::CourseEditRefusal& refusal) const;
     platform::PictureBox* addFrame(const QString& name, int left, int top, int width, int height);
     QLineEdit* addBox(QWidget* frame, int number, int left, int top, int width);
     void addCaption(QWidget* frame, const QString& text, int left, int top, int width);

@@ -1,6 +1,7 @@
 #include "ui/files/new_course_window.h"
 
 #include "core/course_file.h"
+#include "core/handicap_entry.h"
 #include "core/new_course.h"
 #include "core/number_text.h"
 #include "ui/app/key_filters.h"
@@ -209,61 +210,31 @@ void NewCourseWindow::takeValuesFromBoxes() {
     }
 }
 
-bool NewCourseWindow::refuseMissingHoles() {
-    struct Check {
-        bool (*missing)(const core::CourseState&, int);
-        const char* text;
-        const char* title;
-    };
-    const Check checks[] = {
-        {[](const core::CourseState& c, int h) { return c.HolePar[h] == 0; },
-         "Missing Hole Par information. You must fill in", "Hole Par Error!"},
-        {[](const core::CourseState& c, int h) { return c.HoleYards[h] == 0; },
-         "Missing yardage information. You must fill in", "Yardage Error!"},
-        {[](const core::CourseState& c, int h) { return c.HoleHandicap[h] == 0; },
-         "Missing Hole Handicap information. You must fill in", "Hole Handicap Error!"},
-    };
-    for (const Check& check : checks) {
-        for (int h = 1; h <= core::HoleCount; ++h) {
-            if (!check.missing(course_, h))
-                continue;
-            context_.platform.messages.beep();
-            context_.platform.messages.show(
-                "Unable to create a course file." + Break + Break + check.text +
-                    " the specifications for ALL holes before continuing." + Break + Break +
-                    "This information can be found on your scorecard.",
-                check.title, MessageIcon::Critical);
-            return true;
-        }
-    }
-    return false;
+bool NewCourseWindow::refuse(const std::optional<core::NewCourseRefusal>& refusal) {
+    if (!refusal)
+        return false;
+    context_.platform.messages.beep();
+    context_.platform.messages.show(Text(refusal->message), Text(refusal->title),
+                                    MessageIcon::Critical);
+    return true;
 }
 
 void NewCourseWindow::save() {
     platform::MessageBoxes& messages = context_.platform.messages;
     takeValuesFromBoxes();
-    if (refuseMissingHoles())
+    if (refuse(core::CheckHolesComplete(course_)))
         return;
-    if (rating_->text().isEmpty() || slope_->text().isEmpty()) {
+    if (core::RatingsMissing(rating_->text().toStdString(), slope_->text().toStdString())) {
         messages.beep();
-        MessageAnswer answer = messages.show(
-            "You have not specified a course and/or slope rating." + Break + Break +
-                "This information can be obtained from the scorecard" + " or Golf Professional." +
-                Break + Break +
-                "Defaults will be used for Incorrect or missing ratings. This could make your "
-                "handicap" +
-                Break + "statistics inaccurate." + Break + Break + "Do you wish to Continue?",
-            "Course or slope rating missing!", MessageIcon::Question, MessageButtons::YesNo);
+        MessageAnswer answer =
+            messages.show(Text(core::MissingRatingQuestion()), core::MissingRatingTitle,
+                          MessageIcon::Question, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes)
             return;
     }
     core::ApplyNewCourseDefaults(course_);
-    if (!core::IsValidSlope(course_.CourseSlope)) {
-        messages.beep();
-        messages.show("Slope rating Invalid. Must be between 80 and 150", "Incorect Slope Rating",
-                      MessageIcon::Critical);
+    if (refuse(core::CheckNewCourseSlope(course_)))
         return;
-    }
     core::ComputeLengthClasses(course_);
     core::DateNewCourse(course_, context_.platform.clock.today());
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/course_state.h"
+#include "core/new_course.h"
 #include "ui/app/app_context.h"
 
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -35,7 +37,8 @@ private:
                    const std::array<int, 9>& yardBoxes, const std::array<int, 9>& handicapBoxes);
     void showSums();
     void takeValuesFromBoxes();
-    bool refuseMissingHoles();
+    // Shows the refusal, if there is one, and says so.
+    bool refuse(const std::optional<core::NewCourseRefusal>& refusal);
     void emptyBoxes();
 
     AppContext& context_;

@@ -354,9 +354,9 @@ void HandicapWindow::saveRound() {
             return;
     }
 
-    bool noRating = rating_->text().isEmpty();
-    bool noSlope = slope_->text().isEmpty();
-    if (noRating || noSlope) {
+    const std::string ratingText = rating_->text().toStdString();
+    const std::string slopeText = slope_->text().toStdString();
+    if (core::RatingsMissing(ratingText, slopeText)) {
         messages.beep();
         platform::MessageAnswer answer =
             messages.show(Text(core::MissingRatingQuestion()), core::MissingRatingTitle,
@@ -364,24 +364,8 @@ void HandicapWindow::saveRound() {
         if (answer != platform::MessageAnswer::Yes)
             return;
     }
-    if (noRating)
-        entry.EntryCourseRating = core::DefaultCourseRating;
-    if (noSlope)
-        entry.EntrySlopeRating = core::DefaultSlopeRating;
+    core::ApplyRatingDefaults(entry, ratingText, slopeText);
     entry.EntryAdjustedScore = core::WholeScore(entry.EntryAdjustedScore);
-
-    if (std::optional<core::EntryRefusal> refusal = core::CheckRoundEntry(
-            entry.EntryAdjustedScore, entry.EntryCourseRating, entry.EntrySlopeRating)) {
-        messages.beep();
-        messages.show(Text(refusal->message), Text(refusal->title),
-                      platform::MessageIcon::Exclamation);
-        QLineEdit* box = refusal->box == core::EntryBox::Score    ? score_
-                         : refusal->box == core::EntryBox::Rating ? rating_
-                                                                  : slope_;
-        box->setFocus();
-        box->clear();
-        return;
-    }
 
     core::HandicapRound round;
     round.date = entry.EntryDate;
@@ -391,6 +375,23 @@ void HandicapWindow::saveRound() {
     round.tournament = yes_->isChecked();
     if (round.tournament)
         round.grossScore = core::GrossScoreValue(gross_->text().toStdString());
+
+    std::optional<core::EntryRefusal> refusal = core::CheckRoundEntry(
+        entry.EntryAdjustedScore, entry.EntryCourseRating, entry.EntrySlopeRating);
+    if (!refusal)
+        refusal = core::CheckGrossScore(round.grossScore);
+    if (refusal) {
+        messages.beep();
+        messages.show(Text(refusal->message), Text(refusal->title),
+                      platform::MessageIcon::Exclamation);
+        QLineEdit* box = refusal->box == core::EntryBox::Score    ? score_
+                         : refusal->box == core::EntryBox::Rating ? rating_
+                         : refusal->box == core::EntryBox::Slope  ? slope_
+                                                                  : gross_;
+        box->setFocus();
+        box->clear();
+        return;
+    }
     core::HandicapState& handicap = context_.state.handicap;
     // Rounds another program wrote into the file meanwhile are kept unless the user
     // chooses to overwrite them; keeping them stores nothing here.

@@ -1,5 +1,6 @@
 #include "ui/handicap/slope_index_converter.h"
 
+#include "core/slope.h"
 #include "core/slope_converter.h"
 #include "platform/three_d_button.h"
 #include "ui/app/window_routines.h"
@@ -82,9 +83,9 @@ SlopeIndexConverter::SlopeIndexConverter(AppContext& context, QWidget* parent) :
     CenterForm(*this, context);
     index_->setText(
         QString::fromStdString(core::ConverterIndexText(context.state.handicap.HandicapIndex)));
-    for (int slope = 80; slope <= 150; ++slope)
+    for (int slope = core::LowestSlope; slope <= core::HighestSlope; ++slope)
         slope_->addItem(QString::number(slope));
-    slope_->setCurrentIndex(slope_->findText("113"));
+    slope_->setCurrentIndex(slope_->findText(QString::number(core::StandardSlope)));
     index_->setFocus();
 }
 
