@@ -1,6 +1,7 @@
 #include "core/command_line.h"
 
 #include "core/report_command.h"
+#include "core/rounds_command.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@ namespace {
 constexpr std::array TextVerbs{
     TextVerb{"--report", "--report general|greens|averages|holes FILE.crs [--pdf OUT.pdf]",
              RunTextReportCommand},
+    TextVerb{"--export-rounds", "--export-rounds FILE.crs", RunExportRoundsCommand},
+    TextVerb{"--import-rounds", "--import-rounds ROUNDS.csv FILE.crs", RunImportRoundsCommand},
 };
 
 bool Contains(const CommandArguments& arguments, std::string_view option) {
