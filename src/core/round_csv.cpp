@@ -1,5 +1,6 @@
 #include "core/round_csv.h"
 
+#include "core/atomic_file.h"
 #include "core/day_number.h"
 
 #include <charconv>
@@ -204,6 +205,10 @@ std::variant<std::vector<TypedRound>, std::string> ParseRoundsCsv(std::string_vi
         return std::string(fileName) + " line 1: the first line must be the header " +
                RoundsCsvHeader();
     return rounds;
+}
+
+FileResult WriteRoundsCsv(const std::string& path, const std::vector<TypedRound>& rounds) {
+    return WriteFileAtomically(path, RoundsCsv(rounds));
 }
 
 } // namespace core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/file_result.h"
 #include "core/round_folding.h"
 
 #include <string>
@@ -27,5 +28,8 @@ std::variant<TypedRound, std::string> ParseRoundCsvRow(std::string_view line);
 // Reads a whole file of rounds; a failure names the file, the line and the column.
 std::variant<std::vector<TypedRound>, std::string> ParseRoundsCsv(std::string_view text,
                                                                   std::string_view fileName);
+
+// Writes the rounds, header first, to a file (atomically).
+FileResult WriteRoundsCsv(const std::string& path, const std::vector<TypedRound>& rounds);
 
 } // namespace core

@@ -1,5 +1,7 @@
 #include "core/round_history.h"
 
+#include <filesystem>
+
 namespace core {
 namespace {
 
@@ -25,9 +27,17 @@ FileResult ReplaceRounds(CourseState& course, const RoundHistory& history,
 
 } // namespace
 
-FileResult SaveCourseWithRound(const CourseState& before, const CourseState& after,
+FileResult SaveCourseWithRound(const CourseState& before, CourseState& after,
                                const TypedRound& round) {
     RoundHistory history = LoadRoundHistory(after.CourseFileName);
+    if (history.status == HistoryStatus::Interrupted) {
+        CourseState finished;
+        if (FinishInterruptedChange(after.CourseFileName, finished)) {
+            SaveRound(finished, round, [](int) { return true; });
+            after = std::move(finished);
+            history = LoadRoundHistory(after.CourseFileName);
+        }
+    }
     if (history.status != HistoryStatus::Matches && history.status != HistoryStatus::NoJournal)
         return WriteCourseFile(after);
     RoundJournal journal = history.journal;
@@ -39,6 +49,11 @@ FileResult SaveCourseWithRound(const CourseState& before, const CourseState& aft
 
 FileResult AddRounds(CourseState& course, const std::vector<TypedRound>& rounds) {
     RoundHistory history = LoadRoundHistory(course.CourseFileName);
+    if (history.status == HistoryStatus::Interrupted) {
+        if (FileResult finished = FinishInterruptedChange(course.CourseFileName, course); !finished)
+            return finished;
+        history = LoadRoundHistory(course.CourseFileName);
+    }
     if (!history.editable())
         return NotEditable(history);
     RoundJournal journal = history.journal;
@@ -88,6 +103,18 @@ bool HasEditableRounds(const std::string& coursePath) {
     return history.status == HistoryStatus::Matches && !history.journal.rounds.empty();
 }
 
+int RoundsToFoldAgain(const CourseState& course) {
+    RoundHistory history = LoadRoundHistory(course.CourseFileName);
+    if (history.status != HistoryStatus::Matches || history.journal.rounds.empty())
+        return 0;
+    CourseState written;
+    if (!ParseCourseFile(history.courseText, course.CourseFileName, written))
+        return 0;
+    if (written.HolePar == course.HolePar && written.HoleYards == course.HoleYards)
+        return 0;
+    return static_cast<int>(history.journal.rounds.size());
+}
+
 FileResult RebuildWithHoleData(CourseState& course) {
     RoundHistory history = LoadRoundHistory(course.CourseFileName);
     if (history.status != HistoryStatus::Matches)
@@ -100,6 +127,17 @@ FileResult WriteCourseKeepingJournal(const CourseState& course, CourseFileKind k
     if (history.status != HistoryStatus::Matches)
         return WriteCourseFile(course, kind);
     return CommitCourseAndJournal(course, history.journal, history, kind);
+}
+
+FileResult SetAsideRoundJournal(const std::string& coursePath) {
+    const std::string journal = JournalPathFor(coursePath);
+    std::error_code error;
+    if (!std::filesystem::exists(journal, error))
+        return FileResult::success();
+    std::filesystem::rename(journal, journal + ".replaced", error);
+    if (error)
+        return FileResult::failure(journal + " could not be set aside: " + error.message() + ".");
+    return FileResult::success();
 }
 
 FileResult FinishInterruptedChange(const std::string& coursePath, CourseState& course) {

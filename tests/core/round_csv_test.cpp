@@ -225,14 +225,16 @@ TEST(RoundsCommand, RefusesToImportIntoACourseItsJournalNoLongerDescribes) {
     const std::string course = folder.file("links.crs");
     WriteBytes(course, ReadBytes(CourseFixture));
     ASSERT_EQ(Import(RoundsFixture, course).status, 0);
-    WriteBytes(course, ReadBytes(CourseFixture)); // restored from a copy
+    ASSERT_EQ(Import(RoundsFixture, course).status, 0);
+    WriteBytes(course, ReadBytes(CourseFixture)); // restored from an old copy
     const std::string journal = ReadBytes(core::JournalPathFor(course));
     CommandRun run = Import(RoundsFixture, course);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(ReadBytes(course), ReadBytes(CourseFixture));
     EXPECT_EQ(ReadBytes(core::JournalPathFor(course)), journal);
     // Its rounds can still be taken out.
-    EXPECT_EQ(Export(course).out, ReadBytes(RoundsFixture));
+    const std::string once = ReadBytes(RoundsFixture);
+    EXPECT_EQ(Export(course).out, once + once.substr(once.find('\n') + 1));
 }
 
 } // namespace

@@ -318,20 +318,16 @@ void RunAndKill(const std::function<void()>& work, useconds_t delay) {
     waitpid(child, &status, 0);
 }
 
-TEST(RoundHistory, AWriterKilledBetweenTheTwoWritesIsDetectedAndCanBeFinished) {
-    TempFolder folder;
-    core::CourseState course = OpenCopy(folder, "four_rounds.crs");
-    SaveAsTyped(course, Round(course, 1996, 5, 1));
-    const std::string courseBytes = ReadBytes(course.CourseFileName);
-
-    // The journal with the next round is on disk, then the writer dies.
+// Writes the journal with `round` added, as a save does first, and dies before the
+// course file is written.
+void DieBetweenTheTwoWrites(const core::CourseState& course, const core::TypedRound& round) {
     RunAndKill(
         [&] {
             core::RoundHistory history = core::LoadRoundHistory(course.CourseFileName);
             core::RoundJournal journal = history.journal;
-            journal.rounds.push_back(Round(course, 1996, 5, 2, 5, 2));
+            journal.rounds.push_back(round);
             core::CourseState after = course;
-            core::SaveRound(after, journal.rounds.back(), ChipIn);
+            core::SaveRound(after, round, ChipIn);
             journal.previousDigest = core::CourseDigest(history.courseText);
             journal.courseDigest =
                 core::CourseDigest(core::CourseFileText(after, core::CourseFileKind::Rewrite));
@@ -340,6 +336,14 @@ TEST(RoundHistory, AWriterKilledBetweenTheTwoWritesIsDetectedAndCanBeFinished) {
             raise(SIGKILL);
         },
         0);
+}
+
+TEST(RoundHistory, AWriterKilledBetweenTheTwoWritesIsDetectedAndCanBeFinished) {
+    TempFolder folder;
+    core::CourseState course = OpenCopy(folder, "four_rounds.crs");
+    SaveAsTyped(course, Round(course, 1996, 5, 1));
+    const std::string courseBytes = ReadBytes(course.CourseFileName);
+    DieBetweenTheTwoWrites(course, Round(course, 1996, 5, 2, 5, 2));
 
     core::RoundHistory history = core::LoadRoundHistory(course.CourseFileName);
     EXPECT_EQ(history.status, core::HistoryStatus::Interrupted);
@@ -350,6 +354,39 @@ TEST(RoundHistory, AWriterKilledBetweenTheTwoWritesIsDetectedAndCanBeFinished) {
     ASSERT_TRUE(core::FinishInterruptedChange(course.CourseFileName, finished).ok);
     EXPECT_EQ(finished, Fold(course, {Round(course, 1996, 5, 2, 5, 2)}));
     EXPECT_EQ(core::LoadRoundHistory(course.CourseFileName).status, core::HistoryStatus::Matches);
+}
+
+TEST(RoundHistory, TheNextSaveFinishesAnInterruptedOneFirst) {
+    TempFolder folder;
+    core::CourseState course = OpenCopy(folder, "four_rounds.crs");
+    const core::CourseState base = course;
+    const std::vector<core::TypedRound> rounds = {Round(course, 1996, 5, 1),
+                                                  Round(course, 1996, 5, 2, 5, 2),
+                                                  Round(course, 1996, 5, 3, 7, 1)};
+    SaveAsTyped(course, rounds[0]);
+    DieBetweenTheTwoWrites(course, rounds[1]);
+    // The program starts again from the course file, which lacks the second round.
+    core::CourseState reopened;
+    ASSERT_TRUE(core::LoadCourseFile(course.CourseFileName, reopened).ok);
+    SaveAsTyped(reopened, rounds[2]);
+    EXPECT_EQ(reopened, Fold(base, rounds));
+    EXPECT_EQ(ReadBytes(course.CourseFileName),
+              core::CourseFileText(Fold(base, rounds), core::CourseFileKind::Rewrite));
+    core::RoundHistory history = core::LoadRoundHistory(course.CourseFileName);
+    EXPECT_EQ(history.status, core::HistoryStatus::Matches);
+    EXPECT_EQ(history.journal.rounds, rounds);
+}
+
+TEST(RoundHistory, ANewCourseOverAnOldFileSetsItsJournalAside) {
+    TempFolder folder;
+    core::CourseState course = OpenCopy(folder, "four_rounds.crs");
+    SaveAsTyped(course, Round(course, 1996, 5, 1));
+    const std::string journal = ReadBytes(core::JournalPathFor(course.CourseFileName));
+    core::CourseState fresh = core::CourseWithoutStatistics(course);
+    ASSERT_TRUE(core::WriteCourseFile(fresh, core::CourseFileKind::NewCourse).ok);
+    ASSERT_TRUE(core::SetAsideRoundJournal(course.CourseFileName).ok);
+    EXPECT_EQ(core::LoadRoundHistory(course.CourseFileName).status, core::HistoryStatus::NoJournal);
+    EXPECT_EQ(ReadBytes(core::JournalPathFor(course.CourseFileName) + ".replaced"), journal);
 }
 
 TEST(RoundHistory, WritersKilledAtRandomNeverLeaveFileAndJournalSilentlyApart) {

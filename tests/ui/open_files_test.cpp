@@ -17,9 +17,9 @@ using testing_support::FixturePath;
 
 namespace {
 
-const char* const CourseItems[] = {"AddScoreCmd", "EditCrs",  "Gen_cmd",    "Greens_cmd",
-                                   "Avg_cmd",     "Hole_cmd", "Last20_cmd", "Gen_stats",
-                                   "Hole_stats",  "Bar_stats"};
+const char* const CourseItems[] = {"AddScoreCmd", "EditCrs",   "Gen_cmd",        "Greens_cmd",
+                                   "Avg_cmd",     "Hole_cmd",  "Last20_cmd",     "Gen_stats",
+                                   "Hole_stats",  "Bar_stats", "RoundHistoryCmd"};
 const char* const CourseButtons[] = {"SSCommand2", "SSCommand6", "SSCommand9"};
 
 struct Setup {

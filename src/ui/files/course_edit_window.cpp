@@ -2,6 +2,7 @@
 
 #include "core/course_file.h"
 #include "core/number_text.h"
+#include "core/round_history.h"
 #include "platform/picture_box.h"
 #include "ui/app/key_filters.h"
 #include "ui/app/window_routines.h"
@@ -201,10 +202,12 @@ void CourseEditWindow::save() {
         }
     }
     core::ComputeLengthClasses(course);
+    if (offerToFoldRoundsAgain())
+        return;
     core::CourseFileKind kind = course.GamesRecorded == 0
                                     ? core::CourseFileKind::EditedWithoutRounds
                                     : core::CourseFileKind::Rewrite;
-    if (core::FileResult result = core::WriteCourseFile(course, kind); !result) {
+    if (core::FileResult result = core::WriteCourseKeepingJournal(course, kind); !result) {
         messages.beep();
         messages.show("Unable to save the course file." + Break + Break + Text(result.error),
                       "Course File Error", MessageIcon::Critical);

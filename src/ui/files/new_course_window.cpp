@@ -3,6 +3,7 @@
 #include "core/course_file.h"
 #include "core/new_course.h"
 #include "core/number_text.h"
+#include "core/round_history.h"
 #include "ui/app/key_filters.h"
 #include "ui/app/main_window.h"
 #include "ui/app/window_routines.h"
@@ -286,6 +287,8 @@ void NewCourseWindow::save() {
                       "Course File Error", MessageIcon::Critical);
         return;
     }
+    // The rounds of a course file replaced by this one are not this course's rounds.
+    core::SetAsideRoundJournal(written.CourseFileName);
     course_ = written;
     context_.state.course = written;
     if (context_.mainWindow)
