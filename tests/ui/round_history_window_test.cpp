@@ -1,7 +1,7 @@
 #include "core/course_file.h"
 #include "core/day_number.h"
-#include "core/round_history.h"
 #include "core/round_csv.h"
+#include "core/round_history.h"
 #include "core/round_journal.h"
 #include "support/fake_platform.h"
 #include "support/test_files.h"
