@@ -39,7 +39,8 @@ struct Setup {
             enabled += main.action(name)->isEnabled();
         for (const char* name : CourseButtons)
             enabled += main.button(name)->isEnabled();
-        return enabled == 13 ? "all" : enabled == 0 ? "none" : "mixed";
+        const int all = static_cast<int>(std::size(CourseItems) + std::size(CourseButtons));
+        return enabled == all ? "all" : enabled == 0 ? "none" : "mixed";
     }
 
     void openCourse(bool menu) {
