@@ -49,10 +49,10 @@ void BM_ParseThousandRoundJournal(benchmark::State& state) {
         state.SkipWithError("the course file did not load");
         return;
     }
-    const std::string text = core::JournalText(JournalOf(course, 1000));
+    const std::string text = core::RoundJournalText(JournalOf(course, 1000));
     for (auto _ : state) {
         core::RoundJournal journal;
-        core::ParseJournal(text, "bench.crs.rounds", journal);
+        core::ParseRoundJournal(text, "bench.crs.rounds", journal);
         benchmark::DoNotOptimize(journal);
     }
 }

@@ -130,7 +130,7 @@ FileResult WriteCourseKeepingJournal(const CourseState& course, CourseFileKind k
 }
 
 FileResult SetAsideRoundJournal(const std::string& coursePath) {
-    const std::string journal = JournalPathFor(coursePath);
+    const std::string journal = RoundJournalPathFor(coursePath);
     std::error_code error;
     if (!std::filesystem::exists(journal, error))
         return FileResult::success();

@@ -54,7 +54,7 @@ CourseState WithCourseOf(const CourseState& base, const CourseState& course) {
 
 } // namespace
 
-std::string JournalPathFor(const std::string& coursePath) {
+std::string RoundJournalPathFor(const std::string& coursePath) {
     return coursePath + ".rounds";
 }
 
@@ -70,7 +70,7 @@ std::string CourseDigest(std::string_view courseText) {
     return text;
 }
 
-std::string JournalText(const RoundJournal& journal) {
+std::string RoundJournalText(const RoundJournal& journal) {
     RecordWriter header;
     header.text(JournalTitle).number(JournalVersion).endLine();
     header.text(journal.courseDigest).text(journal.previousDigest).endLine();
@@ -82,7 +82,8 @@ std::string JournalText(const RoundJournal& journal) {
     return text;
 }
 
-FileResult ParseJournal(std::string_view text, const std::string& fileName, RoundJournal& journal) {
+FileResult ParseRoundJournal(std::string_view text, const std::string& fileName,
+                             RoundJournal& journal) {
     std::string_view head;
     if (!TakeLines(text, 2, head))
         return Damaged(fileName, "it ends before its rounds");
@@ -160,7 +161,7 @@ RoundHistory LoadRoundHistory(const std::string& coursePath) {
         history.problem = read.error;
         return history;
     }
-    const std::string journalPath = JournalPathFor(coursePath);
+    const std::string journalPath = RoundJournalPathFor(coursePath);
     std::error_code ignored;
     if (!std::filesystem::exists(journalPath, ignored))
         return history;
@@ -169,7 +170,7 @@ RoundHistory LoadRoundHistory(const std::string& coursePath) {
         history.problem = read.error;
         return history;
     }
-    if (FileResult parsed = ParseJournal(history.journalText, journalPath, history.journal);
+    if (FileResult parsed = ParseRoundJournal(history.journalText, journalPath, history.journal);
         !parsed) {
         history.status = HistoryStatus::Unreadable;
         history.problem = parsed.error;
@@ -194,8 +195,8 @@ FileResult CommitCourseAndJournal(const CourseState& course, RoundJournal journa
                                   const RoundHistory& onDisk, CourseFileKind kind) {
     journal.previousDigest = CourseDigest(onDisk.courseText);
     journal.courseDigest = CourseDigest(CourseFileText(course, kind));
-    const std::string journalPath = JournalPathFor(course.CourseFileName);
-    if (FileResult written = WriteFileAtomically(journalPath, JournalText(journal)); !written)
+    const std::string journalPath = RoundJournalPathFor(course.CourseFileName);
+    if (FileResult written = WriteFileAtomically(journalPath, RoundJournalText(journal)); !written)
         return written;
     FileResult written = WriteCourseFile(course, kind);
     if (!written) {

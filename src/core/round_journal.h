@@ -27,13 +27,14 @@ struct RoundJournal {
     friend bool operator==(const RoundJournal&, const RoundJournal&) = default;
 };
 
-std::string JournalPathFor(const std::string& coursePath);
+std::string RoundJournalPathFor(const std::string& coursePath);
 
 // A short fingerprint of a course file's bytes.
 std::string CourseDigest(std::string_view courseText);
 
-std::string JournalText(const RoundJournal& journal);
-FileResult ParseJournal(std::string_view text, const std::string& fileName, RoundJournal& journal);
+std::string RoundJournalText(const RoundJournal& journal);
+FileResult ParseRoundJournal(std::string_view text, const std::string& fileName,
+                             RoundJournal& journal);
 
 // The base statistics with the hole data and names of `course`, and every round folded
 // in again in order. Fails when a journaled round cannot be saved (a hole without score).

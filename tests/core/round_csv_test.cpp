@@ -189,7 +189,7 @@ TEST(RoundsCommand, ABadRowImportsNothing) {
         EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
         EXPECT_EQ(ReadBytes(course), ReadBytes(CourseFixture));
-        EXPECT_FALSE(std::filesystem::exists(core::JournalPathFor(course)));
+        EXPECT_FALSE(std::filesystem::exists(core::RoundJournalPathFor(course)));
     }
 }
 
@@ -227,11 +227,11 @@ TEST(RoundsCommand, RefusesToImportIntoACourseItsJournalNoLongerDescribes) {
     ASSERT_EQ(Import(RoundsFixture, course).status, 0);
     ASSERT_EQ(Import(RoundsFixture, course).status, 0);
     WriteBytes(course, ReadBytes(CourseFixture)); // restored from an old copy
-    const std::string journal = ReadBytes(core::JournalPathFor(course));
+    const std::string journal = ReadBytes(core::RoundJournalPathFor(course));
     CommandRun run = Import(RoundsFixture, course);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(ReadBytes(course), ReadBytes(CourseFixture));
-    EXPECT_EQ(ReadBytes(core::JournalPathFor(course)), journal);
+    EXPECT_EQ(ReadBytes(core::RoundJournalPathFor(course)), journal);
     // Its rounds can still be taken out.
     const std::string once = ReadBytes(RoundsFixture);
     EXPECT_EQ(Export(course).out, once + once.substr(once.find('\n') + 1));

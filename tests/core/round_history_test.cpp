@@ -243,8 +243,8 @@ TEST(RoundHistory, ADisagreeingFileIsNeitherChangedNorRewritten) {
          core::HistoryStatus::Disagrees},
         {"journal damaged",
          [](const std::string& path) {
-             std::string journal = ReadBytes(core::JournalPathFor(path));
-             WriteBytes(core::JournalPathFor(path), journal.substr(0, journal.size() - 30));
+             std::string journal = ReadBytes(core::RoundJournalPathFor(path));
+             WriteBytes(core::RoundJournalPathFor(path), journal.substr(0, journal.size() - 30));
          },
          core::HistoryStatus::Unreadable},
     };
@@ -256,7 +256,8 @@ TEST(RoundHistory, ADisagreeingFileIsNeitherChangedNorRewritten) {
         SaveAsTyped(course, Round(course, 1996, 5, 2));
         c.meddle(course.CourseFileName);
         const std::string courseBytes = ReadBytes(course.CourseFileName);
-        const std::string journalBytes = ReadBytes(core::JournalPathFor(course.CourseFileName));
+        const std::string journalBytes =
+            ReadBytes(core::RoundJournalPathFor(course.CourseFileName));
 
         core::RoundHistory history = core::LoadRoundHistory(course.CourseFileName);
         EXPECT_EQ(history.status, c.status);
@@ -268,21 +269,21 @@ TEST(RoundHistory, ADisagreeingFileIsNeitherChangedNorRewritten) {
         EXPECT_FALSE(core::RebuildWithHoleData(copy).ok);
         EXPECT_FALSE(core::AddRounds(copy, {Round(course, 1996, 5, 3)}).ok);
         EXPECT_EQ(ReadBytes(course.CourseFileName), courseBytes);
-        EXPECT_EQ(ReadBytes(core::JournalPathFor(course.CourseFileName)), journalBytes);
+        EXPECT_EQ(ReadBytes(core::RoundJournalPathFor(course.CourseFileName)), journalBytes);
 
         // A round saved meanwhile still reaches the course file; the journal stays as it was.
         core::CourseState reopened;
         ASSERT_TRUE(core::LoadCourseFile(course.CourseFileName, reopened).ok);
         SaveAsTyped(reopened, Round(course, 1996, 5, 4));
         EXPECT_NE(ReadBytes(course.CourseFileName), courseBytes);
-        EXPECT_EQ(ReadBytes(core::JournalPathFor(course.CourseFileName)), journalBytes);
+        EXPECT_EQ(ReadBytes(core::RoundJournalPathFor(course.CourseFileName)), journalBytes);
     }
 }
 
 TEST(RoundHistory, ACourseFileThatCannotBeWrittenLeavesTheJournalAsItWas) {
     TempFolder folder;
     core::CourseState course = OpenCopy(folder, "no_rounds.crs");
-    const std::string journalPath = core::JournalPathFor(course.CourseFileName);
+    const std::string journalPath = core::RoundJournalPathFor(course.CourseFileName);
     core::CourseState unwritable = course;
     unwritable.TeeName = "The \"Tips\""; // a double quote cannot be stored
     core::CourseState before = unwritable;
@@ -331,8 +332,8 @@ void DieBetweenTheTwoWrites(const core::CourseState& course, const core::TypedRo
             journal.previousDigest = core::CourseDigest(history.courseText);
             journal.courseDigest =
                 core::CourseDigest(core::CourseFileText(after, core::CourseFileKind::Rewrite));
-            core::WriteFileAtomically(core::JournalPathFor(course.CourseFileName),
-                                      core::JournalText(journal));
+            core::WriteFileAtomically(core::RoundJournalPathFor(course.CourseFileName),
+                                      core::RoundJournalText(journal));
             raise(SIGKILL);
         },
         0);
@@ -381,12 +382,12 @@ TEST(RoundHistory, ANewCourseOverAnOldFileSetsItsJournalAside) {
     TempFolder folder;
     core::CourseState course = OpenCopy(folder, "four_rounds.crs");
     SaveAsTyped(course, Round(course, 1996, 5, 1));
-    const std::string journal = ReadBytes(core::JournalPathFor(course.CourseFileName));
+    const std::string journal = ReadBytes(core::RoundJournalPathFor(course.CourseFileName));
     core::CourseState fresh = core::CourseWithoutStatistics(course);
     ASSERT_TRUE(core::WriteCourseFile(fresh, core::CourseFileKind::NewCourse).ok);
     ASSERT_TRUE(core::SetAsideRoundJournal(course.CourseFileName).ok);
     EXPECT_EQ(core::LoadRoundHistory(course.CourseFileName).status, core::HistoryStatus::NoJournal);
-    EXPECT_EQ(ReadBytes(core::JournalPathFor(course.CourseFileName) + ".replaced"), journal);
+    EXPECT_EQ(ReadBytes(core::RoundJournalPathFor(course.CourseFileName) + ".replaced"), journal);
 }
 
 TEST(RoundHistory, WritersKilledAtRandomNeverLeaveFileAndJournalSilentlyApart) {

@@ -196,7 +196,8 @@ private slots:
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(text.data(), static_cast<qint64>(text.size()));
         out.close();
-        const QByteArray journal = ReadAll(QString::fromStdString(core::JournalPathFor(f.file)));
+        const QByteArray journal =
+            ReadAll(QString::fromStdString(core::RoundJournalPathFor(f.file)));
 
         ui::RoundHistoryWindow window(f.main.context(), &f.main);
         QCOMPARE(window.list()->rowCount(), 3);
@@ -210,7 +211,7 @@ private slots:
         QVERIFY(Child<QPushButton>(window, "ExportButton")->isEnabled());
         Child<QPushButton>(window, "RemoveButton")->click(); // disabled: nothing happens
         QCOMPARE(f.fileText(), text);
-        QCOMPARE(ReadAll(QString::fromStdString(core::JournalPathFor(f.file))), journal);
+        QCOMPARE(ReadAll(QString::fromStdString(core::RoundJournalPathFor(f.file))), journal);
     }
 
     void exportWritesTheRoundsAsCsv() {
