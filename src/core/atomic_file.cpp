@@ -266,4 +266,12 @@ bool FileUnchangedSince(const std::string& path, const FileStamp& stamp) {
     return StampOf(content) == stamp;
 }
 
+FileStamp CurrentFileStamp(const std::string& path) {
+    std::string content;
+    FileStamp stamp;
+    if (!ReadWholeFile(path, content, MaxDataFileSize, &stamp))
+        return {};
+    return stamp;
+}
+
 } // namespace core

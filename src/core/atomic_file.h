@@ -42,4 +42,8 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view content
 // unreadable or different says no; an unknown stamp always says yes.
 bool FileUnchangedSince(const std::string& path, const FileStamp& stamp);
 
+// What the file holds now; unknown when it cannot be read. For a file just written by a
+// routine that does not hand back its stamp.
+FileStamp CurrentFileStamp(const std::string& path);
+
 } // namespace core

@@ -2,6 +2,7 @@
 
 #include "core/handicap_rounds_command.h"
 #include "core/report_command.h"
+#include "core/rounds_command.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +17,8 @@ constexpr std::array TextVerbs{
     TextVerb{"--report", "--report general|greens|averages|holes FILE.crs [--pdf OUT.pdf]",
              RunTextReportCommand},
     TextVerb{"--report", "--report handicap FILE.hcp [--pdf OUT.pdf]", RunTextReportCommand},
+    TextVerb{"--export-rounds", "--export-rounds FILE.crs", RunExportRoundsCommand},
+    TextVerb{"--import-rounds", "--import-rounds ROUNDS.csv FILE.crs", RunImportRoundsCommand},
     TextVerb{"--import-handicap-rounds", "--import-handicap-rounds ROUNDS.csv FILE.hcp",
              RunImportHandicapRoundsCommand},
     TextVerb{"--export-handicap-rounds", "--export-handicap-rounds FILE.hcp",

@@ -1,5 +1,7 @@
 #include "core/course_edit.h"
 
+#include "core/round_history.h"
+
 #include "core/course_file.h"
 #include "core/number_text.h"
 
@@ -95,11 +97,11 @@ std::string CourseEditRefusalTitle(const CourseEditRefusal& refusal) {
     return {};
 }
 
-FileResult SaveEditedCourse(CourseState& course, FileStamp* stamp) {
+FileResult SaveEditedCourse(CourseState& course) {
     ComputeLengthClasses(course);
     CourseFileKind kind =
         course.GamesRecorded == 0 ? CourseFileKind::EditedWithoutRounds : CourseFileKind::Rewrite;
-    return WriteCourseFile(course, kind, stamp);
+    return WriteCourseKeepingJournal(course, kind);
 }
 
 } // namespace core

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/atomic_file.h"
 #include "core/course_state.h"
 #include "core/file_result.h"
 
@@ -34,8 +33,8 @@ std::string CourseEditRefusalMessage(const CourseEditRefusal& refusal, std::stri
 std::string CourseEditRefusalTitle(const CourseEditRefusal& refusal);
 
 // Counts the length classes again and rewrites the file: a course without rounds keeps
-// zeros for its statistics, one with rounds is rewritten whole. `stamp`, when given,
-// receives what was written.
-FileResult SaveEditedCourse(CourseState& course, FileStamp* stamp = nullptr);
+// zeros for its statistics, one with rounds is rewritten whole, and a journal of its
+// rounds is kept describing it.
+FileResult SaveEditedCourse(CourseState& course);
 
 } // namespace core

@@ -44,8 +44,9 @@ private slots:
         window.startUp();
         QCOMPARE(window.objectName(), QString("Form1"));
         QCOMPARE(window.windowTitle(), QString("Tarnwick - Version 3.0"));
-        for (const char* name : {"AddScoreCmd", "EditCrs", "Gen_cmd", "Greens_cmd", "Avg_cmd",
-                                 "Hole_cmd", "Last20_cmd", "Gen_stats", "Hole_stats", "Bar_stats"})
+        for (const char* name :
+             {"AddScoreCmd", "EditCrs", "Gen_cmd", "Greens_cmd", "Avg_cmd", "Hole_cmd",
+              "Last20_cmd", "Gen_stats", "Hole_stats", "Bar_stats", "RoundHistoryCmd"})
             QVERIFY2(!window.action(name)->isEnabled(), name);
         for (const char* name : {"SSCommand2", "SSCommand6", "SSCommand9"})
             QVERIFY2(!window.button(name)->isEnabled(), name);
@@ -106,11 +107,12 @@ private slots:
         QCOMPARE(items("Hdcp_cmd"),
                  (QStringList{"New_Hdcp=Crea&te Handicap File", "Open_Hdcp=Open Handi&cap File",
                               "Hdcp_Calc=Slope &Index Converter"}));
-        QCOMPARE(items("StatsCmd"),
-                 (QStringList{"AddScoreCmd=&Enter Scores", "sepbar6=-",
-                              "Gen_stats=General Statistics", "Hole_stats=Hole by Hole Statistics",
-                              "Bar_stats=Charts and Graphs", "Last20_cmd=Last 20 Games",
-                              "SepBar1=-", "Awardscmd=P&GA Awards", "MajorCmd=The &Majors"}));
+        QCOMPARE(
+            items("StatsCmd"),
+            (QStringList{"AddScoreCmd=&Enter Scores", "sepbar6=-", "Gen_stats=General Statistics",
+                         "Hole_stats=Hole by Hole Statistics", "Bar_stats=Charts and Graphs",
+                         "Last20_cmd=Last 20 Games", "RoundHistoryCmd=Round History", "SepBar1=-",
+                         "Awardscmd=P&GA Awards", "MajorCmd=The &Majors"}));
         QCOMPARE(
             items("Report_cmd"),
             (QStringList{"Gen_cmd=General Statistics Report", "Greens_cmd=Around the Greens Report",

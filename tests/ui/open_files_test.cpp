@@ -17,9 +17,9 @@ using testing_support::FixturePath;
 
 namespace {
 
-const char* const CourseItems[] = {"AddScoreCmd", "EditCrs",  "Gen_cmd",    "Greens_cmd",
-                                   "Avg_cmd",     "Hole_cmd", "Last20_cmd", "Gen_stats",
-                                   "Hole_stats",  "Bar_stats"};
+const char* const CourseItems[] = {"AddScoreCmd", "EditCrs",   "Gen_cmd",        "Greens_cmd",
+                                   "Avg_cmd",     "Hole_cmd",  "Last20_cmd",     "Gen_stats",
+                                   "Hole_stats",  "Bar_stats", "RoundHistoryCmd"};
 const char* const CourseButtons[] = {"SSCommand2", "SSCommand6", "SSCommand9"};
 
 struct Setup {
@@ -39,7 +39,8 @@ struct Setup {
             enabled += main.action(name)->isEnabled();
         for (const char* name : CourseButtons)
             enabled += main.button(name)->isEnabled();
-        return enabled == 13 ? "all" : enabled == 0 ? "none" : "mixed";
+        const int all = static_cast<int>(std::size(CourseItems) + std::size(CourseButtons));
+        return enabled == all ? "all" : enabled == 0 ? "none" : "mixed";
     }
 
     void openCourse(bool menu) {

@@ -2,6 +2,7 @@
 #include "core/statistics_reports.h"
 #include "ui/app/main_window.h"
 #include "ui/stats/hole_by_hole_window.h"
+#include "ui/stats/round_history_window.h"
 #include "ui/stats/statistics_window.h"
 
 namespace ui {
@@ -30,6 +31,11 @@ void MainWindow::openStatisticsWindow() {
 
 void MainWindow::openHoleByHoleWindow() {
     HoleByHoleWindow window(context_, this);
+    window.exec();
+}
+
+void MainWindow::openRoundHistoryWindow() {
+    RoundHistoryWindow window(context_, this);
     window.exec();
 }
 

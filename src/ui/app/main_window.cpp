@@ -16,9 +16,9 @@ namespace {
 const QColor DarkGreen{0, 64, 0};
 
 // The items that need an open course.
-const QStringList CourseMenuItems = {"AddScoreCmd", "EditCrs",  "Gen_cmd",    "Greens_cmd",
-                                     "Avg_cmd",     "Hole_cmd", "Last20_cmd", "Gen_stats",
-                                     "Hole_stats",  "Bar_stats"};
+const QStringList CourseMenuItems = {"AddScoreCmd", "EditCrs",   "Gen_cmd",        "Greens_cmd",
+                                     "Avg_cmd",     "Hole_cmd",  "Last20_cmd",     "Gen_stats",
+                                     "Hole_stats",  "Bar_stats", "RoundHistoryCmd"};
 const QStringList CourseButtons = {"SSCommand2", "SSCommand6", "SSCommand9"};
 
 } // namespace
@@ -149,6 +149,8 @@ void MainWindow::buildMenus() {
             guarded(&MainWindow::openChartsWindow));
     connect(addItem(stats, "Last20_cmd", "Last 20 Games"), &QAction::triggered, this,
             &MainWindow::openLastTwentyWindow);
+    connect(addItem(stats, "RoundHistoryCmd", "Round History"), &QAction::triggered, this,
+            &MainWindow::openRoundHistoryWindow);
     addSeparator(stats, "SepBar1");
     connect(addItem(stats, "Awardscmd", "P&GA Awards"), &QAction::triggered, this,
             &MainWindow::openAwardsWindow);

@@ -59,6 +59,7 @@ public:
     void openHoleByHoleWindow();
     void openChartsWindow();
     void openLastTwentyWindow();
+    void openRoundHistoryWindow();
     enum class Report { General, AroundTheGreens, Averages, HoleByHole };
     void printReport(Report report);
 

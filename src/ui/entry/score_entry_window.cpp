@@ -5,6 +5,7 @@
 #include "core/handicap_file.h"
 #include "core/number_text.h"
 #include "core/round_entry.h"
+#include "core/round_history.h"
 #include "core/scorecard.h"
 #include "core/whs_entry.h"
 #include "platform/three_d_button.h"
@@ -352,26 +353,17 @@ void ScoreEntryWindow::explainSandEntries() {
 }
 
 void ScoreEntryWindow::save() {
+    if (correcting_) {
+        saveCorrection();
+        return;
+    }
     auto& messages = context_.platform.messages;
     core::CourseState& course = context_.state.course;
     round_.EntryDate = context_.state.entry.EntryDate;
     // Kept so that a round the file did not take leaves the statistics as they were.
     const core::CourseState before = course;
 
-    core::SaveOutcome outcome = core::SaveRound(course, round_, [&](int hole) {
-        messages.beep();
-        return messages.show(
-                   NoPuttsText(hole), "Possible CHIP-IN, HOLE-IN-ONE or Putting Score Error",
-                   MessageIcon::Question, MessageButtons::OkCancel) == platform::MessageAnswer::Ok;
-    });
-    if (outcome.status == core::SaveStatus::MissingScore) {
-        messages.beep();
-        messages.show("Unable to save this score." + LineBreak + LineBreak +
-                          "Missing Hole Score(s). You must fill in"
-                          " the data for ALL holes before continuing.",
-                      "Hole Score Error!", MessageIcon::Critical);
-        return;
-    }
+    core::SaveOutcome outcome = checkAndFold(course);
     if (outcome.status != core::SaveStatus::Saved)
         return;
 
@@ -381,10 +373,9 @@ void ScoreEntryWindow::save() {
         course = before;
         return;
     }
-    core::FileStamp stamp;
-    core::FileResult written = core::WriteCourseFile(course, core::CourseFileKind::Rewrite, &stamp);
+    core::FileResult written = core::SaveCourseWithRound(before, course, round_);
     if (written)
-        context_.state.courseFileStamp = stamp;
+        context_.state.courseFileStamp = core::CurrentFileStamp(course.CourseFileName);
     if (!written) {
         course = before;
         messages.beep();
@@ -418,6 +409,24 @@ void ScoreEntryWindow::save() {
                           LineBreak + LineBreak + "Click PRINT to begin.",
                       "Best Score", MessageIcon::Information);
     }
+}
+
+core::SaveOutcome ScoreEntryWindow::checkAndFold(core::CourseState& course) {
+    auto& messages = context_.platform.messages;
+    core::SaveOutcome outcome = core::SaveRound(course, round_, [&](int hole) {
+        messages.beep();
+        return messages.show(
+                   NoPuttsText(hole), "Possible CHIP-IN, HOLE-IN-ONE or Putting Score Error",
+                   MessageIcon::Question, MessageButtons::OkCancel) == platform::MessageAnswer::Ok;
+    });
+    if (outcome.status == core::SaveStatus::MissingScore) {
+        messages.beep();
+        messages.show("Unable to save this score." + LineBreak + LineBreak +
+                          "Missing Hole Score(s). You must fill in"
+                          " the data for ALL holes before continuing.",
+                      "Hole Score Error!", MessageIcon::Critical);
+    }
+    return outcome;
 }
 
 void ScoreEntryWindow::showPanels(const core::RoundFigures& figures) {

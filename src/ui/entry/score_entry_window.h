@@ -38,6 +38,11 @@ public:
     // The round as typed so far.
     const core::TypedRound& round() const { return round_; }
 
+    // Fills the window with journaled round `index` (0 = the oldest) to correct it: "Save"
+    // then replaces that round, with the same checks and without congratulations.
+    void startCorrection(size_t index, const core::TypedRound& round);
+    bool correctionSaved() const { return correcting_ && savedRound_.has_value(); }
+
 private:
     void build();
     QLineEdit* addBox(const QString& name, int x, int y, int width);
@@ -52,12 +57,17 @@ private:
     void clearRound();
     void showPanels(const core::RoundFigures& figures);
     void congratulate(const core::SaveOutcome& outcome, bool holesInOne);
+    // Checks the card as "Save" does, asking about holes without putts, and folds it into
+    // `course`; a refused card is reported and leaves `course` as it was.
+    core::SaveOutcome checkAndFold(core::CourseState& course);
+    void saveCorrection();
 
     AppContext& context_;
     core::TypedRound round_;
     // The round as it was saved, for the scorecard and the handicap.
     std::optional<core::TypedRound> savedRound_;
     core::RoundFigures savedFigures_;
+    std::optional<size_t> correcting_; // the journaled round being corrected
 
     std::array<QLineEdit*, 19> scoreBoxes_{}; // 1-based
     std::array<QLineEdit*, 19> puttBoxes_{};  // 1-based

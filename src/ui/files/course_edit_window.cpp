@@ -3,6 +3,7 @@
 #include "core/course_edit.h"
 #include "core/course_file.h"
 #include "core/number_text.h"
+#include "core/round_history.h"
 #include "platform/picture_box.h"
 #include "ui/app/key_filters.h"
 #include "ui/app/window_routines.h"
@@ -204,14 +205,16 @@ void CourseEditWindow::save() {
     }
     if (!MayReplaceFile(context_, course.CourseFileName, context_.state.courseFileStamp))
         return;
-    core::FileStamp stamp;
-    if (core::FileResult result = core::SaveEditedCourse(course, &stamp); !result) {
+    core::ComputeLengthClasses(course);
+    if (offerToFoldRoundsAgain())
+        return;
+    if (core::FileResult result = core::SaveEditedCourse(course); !result) {
         messages.beep();
         messages.show("Unable to save the course file." + Break + Break + Text(result.error),
                       "Course File Error", MessageIcon::Critical);
         return;
     }
-    context_.state.courseFileStamp = stamp;
+    context_.state.courseFileStamp = core::CurrentFileStamp(course.CourseFileName);
 }
 
 QLineEdit* CourseEditWindow::boxOf(const core::CourseEditRefusal& refusal) const {

@@ -33,6 +33,9 @@ private:
     void buildNine(platform::PictureBox* frame, int firstHole, int firstBox);
     void load();
     void fillBoxes();
+    // After a par or a yardage was corrected: offers to fold the journaled rounds again
+    // with it. True when the rounds were folded again and both files written.
+    bool offerToFoldRoundsAgain();
 
     AppContext& context_;
     core::OneBased<QLineEdit*, core::HoleCount> par_{};

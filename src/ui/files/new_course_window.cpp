@@ -4,6 +4,7 @@
 #include "core/handicap_entry.h"
 #include "core/new_course.h"
 #include "core/number_text.h"
+#include "core/round_history.h"
 #include "ui/app/key_filters.h"
 #include "ui/app/main_window.h"
 #include "ui/app/window_routines.h"
@@ -259,6 +260,8 @@ void NewCourseWindow::save() {
                       "Course File Error", MessageIcon::Critical);
         return;
     }
+    // The rounds of a course file replaced by this one are not this course's rounds.
+    core::SetAsideRoundJournal(written.CourseFileName);
     course_ = written;
     context_.state.course = written;
     context_.state.courseFileStamp = stamp;
