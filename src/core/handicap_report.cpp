@@ -53,6 +53,7 @@ std::string HighestDifferentialText(const HandicapState& h) {
 PrintDocument HandicapReport(const HandicapState& h) {
     constexpr int Left = 10;
     PrintDocument doc;
+    doc.setName(DocumentName("Handicap Report", h.HandicapPlayerName));
     doc.emptyLines(5);
     doc.fontSize(12).bold(true);
     doc.line(Left, "HANDICAP STATISTICS for " + h.HandicapPlayerName);
