@@ -5,8 +5,8 @@
 namespace platform {
 
 Settings::Settings()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "tarnwick",
-                                            "tarnwick")) {}
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            "tarnwick", "tarnwick")) {}
 
 Settings::Settings(const QString& fileName)
     : settings_(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {}

@@ -208,6 +208,7 @@ private slots:
         handicapWindow->close();
         QCOMPARE(fake.settings.recentFiles("crs"), QStringList{course});
         QCOMPARE(fake.settings.recentFiles("hcp"), QStringList{handicap});
+        QCOMPARE(fake.settings.folderFor("crs"), fake.documentsDir.path());
         QVERIFY(fake.messages.shown.empty());
         QVERIFY(fake.fileDialogs.asked.empty());
     }

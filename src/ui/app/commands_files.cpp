@@ -136,6 +136,8 @@ void MainWindow::rememberRecentFile(const QString& kind, const QString& path) {
     for (const std::string& file : recent)
         files << QString::fromStdString(file);
     context_.platform.settings.setRecentFiles(kind, files);
+    // Opened from the command line or the list, too: the dialogs start there next.
+    context_.platform.settings.setFolderFor(kind, QFileInfo(path).absolutePath());
     showRecentFiles(kind);
 }
 
