@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include <algorithm>
 #include <iostream>
 #include <string>
 #include <variant>
@@ -41,9 +40,7 @@ int main(int argc, char* argv[]) {
     const core::CommandArguments arguments(argv + 1, argv + argc);
     if (std::optional<int> status = core::RunTextCommand(arguments, std::cout, std::cerr))
         return *status;
-    const bool reportAsked =
-        std::find(arguments.begin(), arguments.end(), "--report") != arguments.end();
-    if (auto report = reportAsked ? core::ParseReportCommand(arguments) : std::nullopt) {
+    if (auto report = core::ParseReportCommand(arguments)) {
         if (const std::string* message = std::get_if<std::string>(&*report))
             return core::CommandLineError(std::cerr, *message);
         return RunPdfReportCommand(std::get<core::ReportCommand>(*report), argc, argv);

@@ -1,5 +1,6 @@
 #include "core/command_line.h"
 
+#include "core/handicap_rounds_command.h"
 #include "core/report_command.h"
 
 #include <algorithm>
@@ -25,6 +26,11 @@ int RunVersion(const CommandArguments&, std::ostream& out, std::ostream&) {
 constexpr std::array TextVerbs{
     TextVerb{"--report", "--report general|greens|averages|holes FILE.crs [--pdf OUT.pdf]",
              RunTextReportCommand},
+    TextVerb{"--report", "--report handicap FILE.hcp [--pdf OUT.pdf]", RunTextReportCommand},
+    TextVerb{"--import-handicap-rounds", "--import-handicap-rounds ROUNDS.csv FILE.hcp",
+             RunImportHandicapRoundsCommand},
+    TextVerb{"--export-handicap-rounds", "--export-handicap-rounds FILE.hcp",
+             RunExportHandicapRoundsCommand},
     TextVerb{"--help", "--help", RunHelp},
     TextVerb{"--version", "--version", RunVersion},
 };
@@ -34,7 +40,8 @@ constexpr std::string_view WindowOptions =
     "Without a verb, the window opens; a course (.crs) or handicap (.hcp) file named\n"
     "on the command line is opened in it at start-up.\n"
     "\n"
-    "  --report NAME FILE.crs  print a statistics report of the course as text\n"
+    "  --report NAME FILE      print a report of the course, or of the handicap file\n"
+    "                          (NAME handicap), as text\n"
     "  --pdf OUT.pdf           with --report: write the printed report to a PDF file\n"
     "  --exit-when-shown       leave as soon as the main window is shown (for timing)\n"
     "  --help                  print this text and exit\n"
