@@ -7,6 +7,8 @@
 #include "ui/app/resources.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <iostream>
@@ -43,10 +45,22 @@ int main(int argc, char* argv[]) {
             return core::CommandLineError(std::cerr, *message);
         return RunPdfReportCommand(std::get<core::ReportCommand>(*report), argc, argv);
     }
+    auto parsed = core::ParseWindowArguments(arguments);
+    if (const std::string* message = std::get_if<std::string>(&parsed))
+        return core::CommandLineError(std::cerr, *message);
+    const core::WindowArguments& window = std::get<core::WindowArguments>(parsed);
+    // Named relative to where the user started the program, not the program's folder.
+    QString fileToOpen;
+    if (window.file)
+        fileToOpen = QFileInfo(QFile::decodeName(window.file->c_str())).absoluteFilePath();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tarnwick");
     QApplication::setOrganizationName("Tarnwick");
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(core::ProgramVersion.data(), core::ProgramVersion.size()));
+    // Docks and task bars find the icon through the desktop entry of this name.
+    QGuiApplication::setDesktopFileName("tarnwick");
     ui::InitResources();
 
     core::AppState state;
@@ -56,13 +70,14 @@ int main(int argc, char* argv[]) {
     ui::MainWindow mainWindow(state, platform);
     // For measuring start-up: leave as soon as the main window is on screen, even when a
     // window opened over it at start-up is waiting.
-    const bool exitWhenShown = app.arguments().contains("--exit-when-shown");
-    if (exitWhenShown)
+    if (window.exitWhenShown)
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     mainWindow.startUp();
-    if (exitWhenShown) {
+    if (window.exitWhenShown) {
         QCoreApplication::processEvents();
         return 0;
     }
+    if (!fileToOpen.isEmpty())
+        mainWindow.openFileAtStartUp(fileToOpen);
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 // The command-line verbs that write text and need no window: each one is a row of the
@@ -27,9 +28,20 @@ std::string UsageText();
 
 // Runs the text verb the arguments (without the program name) ask for, and returns its
 // exit status; nullopt when they ask for the window, for a file to open in it, or for
-// output that needs the window library (a PDF).
+// output that needs the window library (a PDF). Arguments the window would not
+// understand end here too: the usage on err, status 2.
 std::optional<int> RunTextCommand(const CommandArguments& arguments, std::ostream& out,
                                   std::ostream& err);
+
+// What the window program is asked for at start-up.
+struct WindowArguments {
+    std::optional<std::string> file; // a course or handicap file to open, as given
+    bool exitWhenShown = false;      // leave once the main window is on screen
+};
+
+// The window program's arguments; a string is the message for an unknown option or a
+// second file. The toolkit's own options (-style fusion, -platform xcb) are let through.
+std::variant<WindowArguments, std::string> ParseWindowArguments(const CommandArguments& arguments);
 
 // Writes "tarnwick: MESSAGE" as one line on err and returns 2.
 int CommandLineError(std::ostream& err, std::string_view message);

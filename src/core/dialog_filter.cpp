@@ -1,5 +1,7 @@
 #include "core/dialog_filter.h"
 
+#include <cctype>
+
 namespace core {
 namespace {
 
@@ -38,6 +40,20 @@ std::vector<std::string> DialogNameFilters(std::string_view filter) {
         filters.push_back(WithoutTrailingParentheses(parts[i]) + " (" + patterns + ")");
     }
     return filters;
+}
+
+std::string DialogFileKind(std::string_view filter) {
+    std::vector<std::string> parts = Split(filter, '|');
+    if (parts.size() < 2)
+        return {};
+    const std::vector<std::string> patterns = Split(parts[1], ';');
+    const std::string first = patterns.empty() ? std::string() : patterns.front();
+    if (!first.starts_with("*.") || first.find_first_of("*?", 2) != std::string::npos)
+        return {};
+    std::string kind = first.substr(2);
+    for (char& c : kind)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return kind;
 }
 
 } // namespace core

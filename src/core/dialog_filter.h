@@ -11,4 +11,8 @@ namespace core {
 // also matches names without a dot.
 std::vector<std::string> DialogNameFilters(std::string_view filter);
 
+// The kind of file a dialog is for: the extension of the first filter's first pattern
+// ("crs" for "Course Files (*.crs)|*.crs|..."), lower case; empty when it names none.
+std::string DialogFileKind(std::string_view filter);
+
 } // namespace core

@@ -52,6 +52,7 @@ std::string HighestDifferentialText(const HandicapState& h) {
 
 PrintDocument HandicapReport(const HandicapState& h) {
     PrintDocument doc;
+    doc.setName(DocumentName("Handicap Report", h.HandicapPlayerName));
     WriteHandicapReportLines(doc, h);
     doc.end();
     return doc;

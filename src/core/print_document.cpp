@@ -1,5 +1,7 @@
 #include "core/print_document.h"
 
+#include <utility>
+
 namespace core {
 
 int PrintDocument::position() const {
@@ -9,6 +11,19 @@ int PrintDocument::position() const {
         return 1;
     const PrintSpan& last = open_.spans.back();
     return last.column + static_cast<int>(last.text.size());
+}
+
+PrintDocument& PrintDocument::setName(std::string name) {
+    name_ = std::move(name);
+    return *this;
+}
+
+std::string DocumentName(std::string_view what, std::string_view subject) {
+    std::string name = "Tarnwick - ";
+    name.append(what);
+    if (subject.find_first_not_of(' ') != std::string_view::npos)
+        name.append(" - ").append(subject);
+    return name;
 }
 
 PrintDocument& PrintDocument::tab(int column) {

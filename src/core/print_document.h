@@ -41,6 +41,10 @@ public:
     void end();
     bool ended() const { return ended_; }
 
+    // The job's name in the print queue and the PDF's title.
+    PrintDocument& setName(std::string name);
+    const std::string& name() const { return name_; }
+
     const std::vector<PrintLine>& lines() const { return lines_; }
     // The lines as plain text: each column filled with blanks, lines joined by '\n'.
     std::string plainText() const;
@@ -55,6 +59,10 @@ private:
     bool bold_ = false;
     int fontSize_ = 0;
     bool ended_ = false;
+    std::string name_;
 };
+
+// "Tarnwick - WHAT - SUBJECT", or "Tarnwick - WHAT" when there is no subject.
+std::string DocumentName(std::string_view what, std::string_view subject);
 
 } // namespace core

@@ -52,6 +52,7 @@ void ParAverageLine(PrintDocument& doc, const RoundFigures& f, int par) {
 PrintDocument ScorecardDocument(const CourseState& course, const TypedRound& round,
                                 const RoundFigures& f, const ScorecardInfo& info) {
     PrintDocument doc;
+    doc.setName(DocumentName("Scorecard", course.CourseName));
     doc.line(1, "'");
     doc.emptyLines(3);
     doc.bold(true);

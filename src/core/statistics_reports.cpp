@@ -269,12 +269,27 @@ void HoleByHoleReport(PrintDocument& doc, const CourseState& c) {
 
 } // namespace
 
+std::string_view StatisticsReportTitle(StatisticsReport report) {
+    switch (report) {
+    case StatisticsReport::General:
+        return "General Statistics Report";
+    case StatisticsReport::AroundTheGreens:
+        return "Around the Greens Report";
+    case StatisticsReport::Averages:
+        return "Averages Report";
+    case StatisticsReport::HoleByHole:
+        return "Hole By Hole Report";
+    }
+    return "Report";
+}
+
 bool HasScoresToReport(const CourseState& course) {
     return course.GamesRecorded != 0;
 }
 
 PrintDocument BuildStatisticsReport(const CourseState& course, StatisticsReport report) {
     PrintDocument doc;
+    doc.setName(DocumentName(StatisticsReportTitle(report), course.CourseName));
     switch (report) {
     case StatisticsReport::General:
         GeneralReport(doc, course);
@@ -295,6 +310,7 @@ PrintDocument BuildStatisticsReport(const CourseState& course, StatisticsReport 
 
 PrintDocument BuildHoleByHolePrintout(const CourseState& c) {
     PrintDocument doc;
+    doc.setName(DocumentName("Hole by Hole Statistics", c.CourseName));
     doc.emptyLines(2).bold(true);
     doc.line(LeftColumn, "HOLE BY HOLE");
     Identity(doc, c);

@@ -11,6 +11,9 @@ namespace core {
 
 enum class StatisticsReport { General, AroundTheGreens, Averages, HoleByHole };
 
+// The report's name as the Print Reports menu gives it.
+std::string_view StatisticsReportTitle(StatisticsReport report);
+
 // What the reports answer when the course has no round to report on.
 inline constexpr std::string_view NothingToReportText =
     "Nothing to report. You have no scores entered in this file.";

@@ -23,6 +23,8 @@ std::optional<QString> Run(const FileDialogRequest& request, bool save) {
     if (save && !(request.flags & DialogFlag::OverwritePrompt))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -24,6 +24,7 @@ struct FileDialogRequest {
     QString defaultExtension;
     int flags = 0;
     QString fileName; // proposed name; empty clears it
+    QString folder;   // where the dialog starts; empty leaves it to the toolkit
 };
 
 // The Open and Save dialogs. An empty optional means the user cancelled.

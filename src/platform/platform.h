@@ -2,10 +2,13 @@
 
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
+#include "platform/folders.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/printer.h"
+#include "platform/remembering_file_dialogs.h"
 #include "platform/screen.h"
+#include "platform/settings.h"
 #include "platform/sound.h"
 
 #include <QString>
@@ -21,21 +24,34 @@ struct Platform {
     Screen& screen;
     SoundDevice& sound;
     HelpViewer& help;
-    QString programFolder; // where the program keeps its sounds, help and trivia files
+    Settings& settings;
+    QString programFolder; // where the program keeps its sounds and help; read only
+    QString dataFolder;    // the user's own folder for trivia.dat
 };
 
 // The real services, owned together.
 struct QtPlatformServices {
     QtMessageBoxes messages;
-    QtFileDialogs fileDialogs;
+    Settings settings;
+    QtFileDialogs plainFileDialogs;
+    RememberingFileDialogs fileDialogs{plainFileDialogs, settings, DocumentsFolder()};
     QtPrinter printer{fileDialogs, messages};
     SystemClock clock;
     QtScreen screen;
     QtSoundDevice sound;
     QtHelpViewer help;
 
-    Platform platform(const QString& programFolder) {
-        return {messages, fileDialogs, printer, clock, screen, sound, help, programFolder};
+    Platform platform(const QString& executableFolder) {
+        return {messages,
+                fileDialogs,
+                printer,
+                clock,
+                screen,
+                sound,
+                help,
+                settings,
+                ProgramDataFolder(executableFolder),
+                UserDataFolder()};
     }
 };
 

@@ -3,11 +3,13 @@
 #include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -60,19 +62,32 @@ bool RenderDocument(const core::PrintDocument& document, QPagedPaintDevice& devi
 
 namespace {
 
-// Renders onto a PDF file, or onto the default printer when there is one.
-bool RenderToPdf(const std::function<bool(QPagedPaintDevice&)>& render, const QString& path) {
+bool RenderToPdf(const std::function<bool(QPagedPaintDevice&)>& render, const QString& path,
+                 const QString& documentName) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
+    printer.setDocName(documentName);
+    printer.setCreator("Tarnwick");
     return render(printer) && QFileInfo(path).size() > 0;
+}
+
+QString NameOf(const core::PrintDocument& document) {
+    return document.name().empty() ? QString("Tarnwick") : QString::fromStdString(document.name());
+}
+
+// A file name made of the document's name: no folder separators in it.
+QString PdfFileName(const QString& documentName) {
+    QString name = documentName;
+    name.replace('/', '-');
+    return name + ".pdf";
 }
 
 } // namespace
 
 bool RenderDocumentToPdf(const core::PrintDocument& document, const QString& path) {
     return RenderToPdf([&](QPagedPaintDevice& device) { return RenderDocument(document, device); },
-                       path);
+                       path, NameOf(document));
 }
 
 bool RenderImage(const QImage& image, QPagedPaintDevice& device) {
@@ -88,32 +103,61 @@ bool RenderImage(const QImage& image, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-bool RenderImageToPdf(const QImage& image, const QString& path) {
-    return RenderToPdf([&](QPagedPaintDevice& device) { return RenderImage(image, device); }, path);
+bool RenderImageToPdf(const QImage& image, const QString& path, const QString& documentName) {
+    return RenderToPdf([&](QPagedPaintDevice& device) { return RenderImage(image, device); }, path,
+                       documentName);
 }
 
 bool QtPrinter::printWith(const std::function<bool(QPagedPaintDevice&)>& render,
-                          const QString& what) {
+                          const QString& what, const QString& documentName) {
     QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (!defaultPrinter.isNull()) {
-        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-        if (render(printer))
-            return true;
-        messages_.beep();
-        messages_.show("The " + what + " could not be sent to the printer " +
-                           defaultPrinter.printerName() + ".",
-                       "Printing failed", MessageIcon::Critical);
-        return false;
+    if (defaultPrinter.isNull()) {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            return printToChosenPrinter(render, what, documentName);
+        return printToPdf(render, what, documentName);
     }
+    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    if (render(printer))
+        return true;
+    messages_.beep();
+    messages_.show("The " + what + " could not be sent to the printer " +
+                       defaultPrinter.printerName() + ".",
+                   "Printing failed", MessageIcon::Critical);
+    return false;
+}
+
+bool QtPrinter::printToChosenPrinter(const std::function<bool(QPagedPaintDevice&)>& render,
+                                     const QString& what, const QString& documentName) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle("Print - " + documentName);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (render(printer))
+        return true;
+    const QString where = printer.outputFileName().isEmpty()
+                              ? "sent to the printer " + printer.printerName()
+                              : "written to " + printer.outputFileName();
+    messages_.beep();
+    messages_.show("The " + what + " could not be " + where + ".", "Printing failed",
+                   MessageIcon::Critical);
+    return false;
+}
+
+bool QtPrinter::printToPdf(const std::function<bool(QPagedPaintDevice&)>& render,
+                           const QString& what, const QString& documentName) {
     FileDialogRequest request;
     request.title = "No printer installed - save the " + what + " as PDF";
     request.filter = "PDF Files (*.pdf)|*.pdf|";
     request.defaultExtension = "pdf";
     request.flags = DialogFlag::ForSaving;
+    request.fileName = PdfFileName(documentName);
     std::optional<QString> path = dialogs_.saveFile(request);
     if (!path)
         return false;
-    if (RenderToPdf(render, *path))
+    if (RenderToPdf(render, *path, documentName))
         return true;
     messages_.beep();
     messages_.show("The " + what + " could not be written to " + *path + ".", "Printing failed",
@@ -123,12 +167,12 @@ bool QtPrinter::printWith(const std::function<bool(QPagedPaintDevice&)>& render,
 
 bool QtPrinter::print(const core::PrintDocument& document) {
     return printWith([&](QPagedPaintDevice& device) { return RenderDocument(document, device); },
-                     "document");
+                     "document", NameOf(document));
 }
 
-bool QtPrinter::printImage(const QImage& image) {
-    return printWith([&](QPagedPaintDevice& device) { return RenderImage(image, device); },
-                     "chart");
+bool QtPrinter::printImage(const QImage& image, const QString& documentName) {
+    return printWith([&](QPagedPaintDevice& device) { return RenderImage(image, device); }, "chart",
+                     documentName.isEmpty() ? QString("Tarnwick") : documentName);
 }
 
 } // namespace platform

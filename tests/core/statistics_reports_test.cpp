@@ -196,3 +196,23 @@ TEST(StatisticsReports, CommandLineNames) {
 }
 
 } // namespace
+
+namespace {
+
+// Each printed document names itself, so that a print queue or a PDF shows what it is.
+TEST(StatisticsReports, EveryDocumentCarriesItsName) {
+    core::CourseState course = LoadStatsFixture("four_rounds.crs");
+    course.CourseName = "Tarnwick Links";
+    const std::pair<StatisticsReport, const char*> reports[] = {
+        {StatisticsReport::General, "Tarnwick - General Statistics Report - Tarnwick Links"},
+        {StatisticsReport::AroundTheGreens, "Tarnwick - Around the Greens Report - Tarnwick Links"},
+        {StatisticsReport::Averages, "Tarnwick - Averages Report - Tarnwick Links"},
+        {StatisticsReport::HoleByHole, "Tarnwick - Hole By Hole Report - Tarnwick Links"},
+    };
+    for (const auto& [report, name] : reports)
+        EXPECT_EQ(core::BuildStatisticsReport(course, report).name(), name);
+    EXPECT_EQ(core::BuildHoleByHolePrintout(course).name(),
+              "Tarnwick - Hole by Hole Statistics - Tarnwick Links");
+}
+
+} // namespace

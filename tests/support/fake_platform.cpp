@@ -8,10 +8,11 @@ namespace testing_support {
 FakePlatform::FakePlatform() {
     // Nothing a test does may reach the user's own data folder.
     QStandardPaths::setTestModeEnabled(true);
-    QFile trivia(programDir.filePath("trivia.dat"));
+    QFile trivia(triviaFile());
     if (trivia.open(QIODevice::WriteOnly))
         trivia.write("35000,0,0,0\r\n");
     platform.programFolder = programDir.path();
+    platform.dataFolder = dataDir.path();
 }
 
 platform::MessageAnswer FakeMessageBoxes::show(const QString& text, const QString& title,

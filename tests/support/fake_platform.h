@@ -69,12 +69,14 @@ public:
         documents.push_back(document);
         return true;
     }
-    bool printImage(const QImage& image) override {
+    bool printImage(const QImage& image, const QString& documentName) override {
         images.push_back(image);
+        imageNames.push_back(documentName);
         return true;
     }
     std::vector<core::PrintDocument> documents;
     std::vector<QImage> images;
+    QStringList imageNames;
 };
 
 class FakeClock : public platform::Clock {
@@ -118,21 +120,31 @@ public:
     QStringList opened;
 };
 
-// All the stand-ins together, with a Platform that points at them. The program's folder
-// is a fresh temporary folder whose trivia.dat has trivia switched off, so a start-up
-// opens no question window unless a test writes its own trivia.dat there.
+// All the stand-ins together, with a Platform that points at them. The program's folder,
+// the user's data folder, the documents folder and the settings file are fresh temporary
+// ones; trivia.dat in the data folder has trivia switched off, so a start-up opens no
+// question window unless a test writes its own trivia.dat there. The dialogs go through
+// the remembering layer, as in the program; `fileDialogs` sees what reaches the user.
 struct FakePlatform {
     FakePlatform();
 
     QTemporaryDir programDir;
+    QTemporaryDir dataDir;
+    QTemporaryDir documentsDir;
+    QTemporaryDir settingsDir;
     FakeMessageBoxes messages;
     FakeFileDialogs fileDialogs;
+    platform::Settings settings{settingsDir.filePath("tarnwick.conf")};
+    platform::RememberingFileDialogs rememberingDialogs{fileDialogs, settings, documentsDir.path()};
     FakePrinter printer;
     FakeClock clock;
     FakeScreen screen;
     FakeSound sound;
     FakeHelpViewer help;
-    platform::Platform platform{messages, fileDialogs, printer, clock, screen, sound, help, {}};
+    platform::Platform platform{messages, rememberingDialogs, printer, clock, screen, sound,
+                                help,     settings,           {},      {}};
+
+    QString triviaFile() const { return dataDir.filePath("trivia.dat"); }
 };
 
 } // namespace testing_support

@@ -82,12 +82,13 @@ private slots:
         ui::LastGamesChartWindow window(f.context);
         QTemporaryDir folder;
         const QString path = folder.filePath("chart.pdf");
-        QVERIFY(platform::RenderImageToPdf(window.chart()->renderImage({1500, 1080}), path));
+        QVERIFY(platform::RenderImageToPdf(window.chart()->renderImage({1500, 1080}), path,
+                                           "Tarnwick - Last 20 Scores"));
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QVERIFY(pdf.size() > 2000);
-        QVERIFY(!platform::RenderImageToPdf(QImage(), folder.filePath("nothing.pdf")));
+        QVERIFY(!platform::RenderImageToPdf(QImage(), folder.filePath("nothing.pdf"), "None"));
     }
 
     void copyPutsTheLineOnTheClipboard() {

@@ -1,5 +1,6 @@
 #include "core/trivia.h"
 #include "support/fake_platform.h"
+#include "support/read_only_folder.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
 #include "ui/extras/trivia_window.h"
@@ -17,6 +18,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 using testing_support::FakePlatform;
 
@@ -34,20 +36,6 @@ void WriteText(const QString& path, const QByteArray& text) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
 }
-
-// Sets an environment variable for one test and puts it back afterwards.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const QByteArray& value)
-        : name_(name), saved_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~EnvironmentValue() { qputenv(name_, saved_); }
-
-private:
-    const char* name_;
-    QByteArray saved_;
-};
 
 // What the trivia window showed when it came up.
 struct Seen {
@@ -113,7 +101,7 @@ private slots:
     void aFirstStartShowsQuestionOne() {
         FakePlatform fake;
         fake.clock.setDate(1996, 3, 5);
-        const QString file = fake.platform.programFolder + "/trivia.dat";
+        const QString file = fake.triviaFile();
         QFile::remove(file);
         core::AppState state;
         ui::MainWindow window(state, fake.platform);
@@ -150,7 +138,7 @@ private slots:
                               Case{"#1996-03-05#,4,17,1\r\n", true}}) {
             FakePlatform fake;
             fake.clock.setDate(1996, 3, 5);
-            const QString file = fake.platform.programFolder + "/trivia.dat";
+            const QString file = fake.triviaFile();
             WriteText(file, c.stored);
             core::AppState state;
             ui::MainWindow window(state, fake.platform);
@@ -197,7 +185,7 @@ private slots:
         // The day counts as done.
         Button(trivia, "Command6")->click();
         QCOMPARE(trivia.result(), int(QDialog::Accepted));
-        QCOMPARE(ReadText(fake.platform.programFolder + "/trivia.dat"), QString("35129,1,0,1\r\n"));
+        QCOMPARE(ReadText(fake.triviaFile()), QString("35129,1,0,1\r\n"));
     }
 
     void aSecondClickAfterARightAnswerIsRefused() {
@@ -225,7 +213,7 @@ private slots:
     void questionTwoHundredEndsTheSeries() {
         FakePlatform fake;
         fake.clock.setDate(1996, 3, 5);
-        const QString file = fake.platform.programFolder + "/trivia.dat";
+        const QString file = fake.triviaFile();
         WriteText(file, "35128,199,600,1\r\n");
         core::AppState state;
         ui::MainWindow window(state, fake.platform);
@@ -242,11 +230,11 @@ private slots:
         // The next day starts again at question 1, the points kept.
         FakePlatform nextDay;
         nextDay.clock.setDate(1996, 3, 6);
-        QFile::remove(nextDay.platform.programFolder + "/trivia.dat");
-        QVERIFY(QFile::copy(file, nextDay.platform.programFolder + "/trivia.dat"));
+        QFile::remove(nextDay.triviaFile());
+        QVERIFY(QFile::copy(file, nextDay.triviaFile()));
         core::AppState later;
         ui::MainWindow again(later, nextDay.platform);
-        seen = StartUp(again, nextDay.platform.programFolder + "/trivia.dat");
+        seen = StartUp(again, nextDay.triviaFile());
         QVERIFY(seen.opened);
         QCOMPARE(seen.labels["Label7"], QString(" 1"));
         QCOMPARE(seen.labels["Label8"], QString(" 605"));
@@ -256,7 +244,7 @@ private slots:
         for (const char* stored : {"35120,200,700,1\r\n", "35120,230,700,1\r\n"}) {
             FakePlatform fake;
             fake.clock.setDate(1996, 3, 5);
-            const QString file = fake.platform.programFolder + "/trivia.dat";
+            const QString file = fake.triviaFile();
             WriteText(file, stored);
             core::AppState state;
             ui::MainWindow window(state, fake.platform);
@@ -292,7 +280,7 @@ private slots:
         ui::TriviaWindow trivia(window.context(), &window);
         Button(trivia, "Command5")->click();
         QCOMPARE(trivia.result(), int(QDialog::Accepted));
-        QCOMPARE(ReadText(fake.platform.programFolder + "/trivia.dat"), QString("35129,0,0,1\r\n"));
+        QCOMPARE(ReadText(fake.triviaFile()), QString("35129,0,0,1\r\n"));
         QCOMPARE(state.trivia.TriviaPoints, 0.0);
         QCOMPARE(state.trivia.TriviaEnabled, 1);
     }
@@ -300,7 +288,7 @@ private slots:
     void theSwitchWritesTheFileAtOnce() {
         FakePlatform fake;
         fake.clock.setDate(1996, 3, 5);
-        const QString file = fake.platform.programFolder + "/trivia.dat";
+        const QString file = fake.triviaFile();
         WriteText(file, "35129,12,40,1\r\n");
         core::AppState state;
         ui::MainWindow window(state, fake.platform);
@@ -330,40 +318,62 @@ private slots:
         QVERIFY(!again.action("Trv_cmd")->isChecked());
     }
 
-    void aFolderThatCannotBeWrittenUsesTheUsersDataFolder() {
-        // The user's data folder, inside a temporary home.
-        QTemporaryDir home;
-        EnvironmentValue homeValue("HOME", home.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
-        const QString dataFolder =
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QVERIFY(dataFolder.startsWith(home.path()));
-
+    // The user's own folder holds the progress; the program's folder is never written.
+    void theProgressIsKeptInTheUsersDataFolderOnly() {
         FakePlatform fake;
         fake.clock.setDate(1996, 3, 5);
-        fake.platform.programFolder = home.path() + "/no/such/program/folder";
-        const QString file = dataFolder + "/trivia.dat";
+        QFile::remove(fake.triviaFile());
+        QDir(fake.platform.dataFolder).removeRecursively(); // a first run: no folder yet
         core::AppState state;
-        {
-            ui::MainWindow window(state, fake.platform);
-            Seen seen = StartUp(window, file);
-            QVERIFY(seen.opened);
-            QCOMPARE(seen.trivFileText, QString("35128,0,0,1\r\n"));
-            QCOMPARE(QString::fromStdString(state.trivia.TriviaFile), file);
-            window.action("Trv_cmd")->trigger();
-            QCOMPARE(ReadText(file), QString("35128,0,0,0\r\n"));
+        ui::MainWindow window(state, fake.platform);
+        QVERIFY(StartUp(window, fake.triviaFile()).opened);
+        window.action("Trv_cmd")->trigger();
+        QCOMPARE(ReadText(fake.triviaFile()), QString("35128,0,0,0\r\n"));
+        QCOMPARE(QString::fromStdString(state.trivia.TriviaFile), fake.triviaFile());
+        QVERIFY(QDir(fake.platform.programFolder)
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    // An earlier version kept trivia.dat beside the program: it is moved once, where the
+    // folder allows it, and only copied where it does not.
+    void anEarlierTriviaFileBesideTheProgramCarriesOver_data() {
+        QTest::addColumn<bool>("programFolderWritable");
+        QTest::newRow("writable") << true;
+        QTest::newRow("read-only") << false;
+    }
+    void anEarlierTriviaFileBesideTheProgramCarriesOver() {
+        QFETCH(bool, programFolderWritable);
+        FakePlatform fake;
+        fake.clock.setDate(1996, 3, 5);
+        QFile::remove(fake.triviaFile());
+        const QString earlier = fake.platform.programFolder + "/trivia.dat";
+        WriteText(earlier, "35129,7,30,0\r\n");
+        std::optional<testing_support::ReadOnlyFolder> readOnly;
+        if (!programFolderWritable) {
+            // The tests may run as an administrator who takes another identity meanwhile.
+            QFile::setPermissions(fake.platform.dataFolder, QFileDevice::Permissions(0x7777));
+            QFile::setPermissions(earlier, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
+            readOnly.emplace(fake.platform.programFolder.toStdString());
         }
-        // Read back from the same place: switched off.
-        core::AppState next;
-        ui::MainWindow again(next, fake.platform);
-        QVERIFY(!StartUp(again, file).opened);
-        QCOMPARE(again.action("Trv_cmd")->text(), QString("Trivia Disabled"));
-        QVERIFY(!QFileInfo::exists(fake.platform.programFolder));
+        core::AppState state;
+        ui::MainWindow window(state, fake.platform);
+        QVERIFY(!StartUp(window, fake.triviaFile()).opened); // switched off, as stored
+        QCOMPARE(window.action("Trv_cmd")->text(), QString("Trivia Disabled"));
+        QCOMPARE(state.trivia.LastTriviaQuestion, 7.0);
+        QCOMPARE(ReadText(fake.triviaFile()), QString("35129,7,30,0\r\n"));
+        QCOMPARE(QFileInfo::exists(earlier), !programFolderWritable);
+
+        // Switching on changes the user's copy only; the earlier one is not read again.
+        window.action("Trv_cmd")->trigger();
+        QCOMPARE(ReadText(fake.triviaFile()), QString("35129,7,30,1\r\n"));
+        if (!programFolderWritable)
+            QCOMPARE(ReadText(earlier), QString("35129,7,30,0\r\n"));
     }
 
     void aFileThatCannotBeWrittenIsReported() {
         FakePlatform fake;
-        const QString file = fake.platform.programFolder + "/trivia.dat";
+        const QString file = fake.triviaFile();
         QFile::remove(file);
         QVERIFY(QDir().mkdir(file)); // a folder in the file's place
         core::AppState state;

@@ -122,6 +122,8 @@ void MainWindow::buildMenus() {
     connect(trivia, &QAction::triggered, this, &MainWindow::toggleTrivia);
     addSeparator(course, "SepBar5");
     connect(addItem(course, "QuitCmd", "&Quit"), &QAction::triggered, this, &MainWindow::quit);
+    recentMenus_["crs"] = course;
+    showRecentFiles("crs");
 
     QMenu* handicap = menu("Hdcp_cmd", "Han&dicap");
     connect(addItem(handicap, "New_Hdcp", "Crea&te Handicap File"), &QAction::triggered, this,
@@ -130,6 +132,8 @@ void MainWindow::buildMenus() {
             [this] { openHandicapCommand(true); });
     connect(addItem(handicap, "Hdcp_Calc", "Slope &Index Converter"), &QAction::triggered, this,
             &MainWindow::openSlopeIndexConverter);
+    recentMenus_["hcp"] = handicap;
+    showRecentFiles("hcp");
 
     QMenu* stats = menu("StatsCmd", "&Statistics");
     connect(addItem(stats, "AddScoreCmd", "&Enter Scores"), &QAction::triggered, this,

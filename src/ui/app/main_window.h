@@ -39,9 +39,15 @@ public:
     QString helpFilePath() const { return helpFilePath_; }
     QString helpFileSetting() const { return helpFileSetting_; }
 
-    // Course and handicap files.
+    // Course and handicap files. The open commands ask for a file; the others open the
+    // file they are given as the commands would, and list it among the recent files.
     void openCourseCommand(bool menuVariant);
     void openHandicapCommand(bool menuVariant);
+    bool openCourseFile(const QString& path, bool menuVariant);
+    bool openHandicapFile(const QString& path, bool menuVariant);
+    // A file named on the command line: a handicap file by its extension ".hcp", a
+    // course file otherwise.
+    void openFileAtStartUp(const QString& path);
     void openNewCourseWindow();
     void openCourseEditWindow();
     void openNewHandicapWindow();
@@ -84,11 +90,17 @@ private:
     void addSeparator(QMenu* menu, const QString& name);
     void addButton(const QString& name, const QString& caption, const QString& picture, int left,
                    int width);
+    // The most recent files of a kind, listed under a menu's own items.
+    void showRecentFiles(const QString& kind);
+    void rememberRecentFile(const QString& kind, const QString& path);
+    void forgetRecentFile(const QString& kind, const QString& path);
 
     AppContext context_;
     QWidget* toolbar_ = nullptr;
     std::map<QString, QAction*> actions_;
     std::map<QString, platform::ThreeDButton*> buttons_;
+    std::map<QString, QMenu*> recentMenus_; // by kind: "crs", "hcp"
+    std::map<QString, QList<QAction*>> recentItems_;
     QString helpFilePath_;
     QString helpFileSetting_;
     bool quitting_ = false;

@@ -1,31 +1,50 @@
 #include "ui/extras/trivia_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace ui {
 namespace {
 
-// Permission bits do not tell (a read-only mount, or running as root): try it.
-bool CanWriteIn(const QString& folder) {
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        return false;
-    QTemporaryFile probe(QDir(folder).filePath(".tarnwick-XXXXXX"));
-    return probe.open();
+// Where earlier versions kept trivia.dat: beside the program, or, when that folder could
+// not be written, in a two-level per-user folder.
+QStringList EarlierTriviaFolders(const AppContext& context) {
+    QStringList folders{context.platform.programFolder};
+    if (QCoreApplication::instance())
+        folders << QCoreApplication::applicationDirPath();
+    folders << QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    folders.removeAll(QString());
+    folders.removeDuplicates();
+    return folders;
+}
+
+// Brings an earlier trivia.dat into the user's folder once, so the progress carries
+// over; the old one is removed where that is allowed, and left alone where it is not.
+void MoveEarlierTriviaFile(const AppContext& context, const QString& path) {
+    for (const QString& folder : EarlierTriviaFolders(context)) {
+        const QString earlier = QDir(folder).filePath(QString::fromUtf8(core::TriviaFileName));
+        if (QFileInfo(earlier).canonicalFilePath() == QFileInfo(path).absoluteFilePath() ||
+            !QFileInfo(earlier).isFile())
+            continue;
+        if (QFile::copy(earlier, path)) {
+            QFile::remove(earlier);
+            return;
+        }
+    }
 }
 
 } // namespace
 
 QString TriviaFilePath(const AppContext& context) {
-    QString folder = context.platform.programFolder;
-    if (!CanWriteIn(folder)) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(folder);
-    }
-    return QDir(folder).filePath(QString::fromUtf8(core::TriviaFileName));
+    const QString folder = context.platform.dataFolder;
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(QString::fromUtf8(core::TriviaFileName));
+    if (!QFileInfo::exists(path))
+        MoveEarlierTriviaFile(context, path);
+    return path;
 }
 
 QString ResolveTriviaFile(AppContext& context) {

@@ -9,9 +9,9 @@
 
 namespace ui {
 
-// Where trivia.dat is kept: in the program's folder, or, when that folder cannot be
-// written (an installed program), in the user's data folder, so that the switch and the
-// progress always persist. Reading looks in the same place.
+// Where trivia.dat is kept: always in the user's data folder, never in the program's
+// own. A trivia.dat an earlier version left in the program's folder is moved there the
+// first time.
 QString TriviaFilePath(const AppContext& context);
 // The same, kept in the shared state as the trivia file in use.
 QString ResolveTriviaFile(AppContext& context);

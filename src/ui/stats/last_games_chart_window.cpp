@@ -1,6 +1,7 @@
 #include "ui/stats/last_games_chart_window.h"
 
 #include "core/chart_scripts.h"
+#include "core/print_document.h"
 #include "platform/chart_control.h"
 #include "ui/app/window_routines.h"
 
@@ -57,7 +58,10 @@ void LastGamesChartWindow::copyChart() {
 
 // The printer reports its own failures.
 void LastGamesChartWindow::printChart() {
-    context_.platform.printer.printImage(chart_->renderImage(PrintedSize));
+    const std::string name =
+        core::DocumentName("Last 20 Scores", context_.state.handicap.HandicapPlayerName);
+    context_.platform.printer.printImage(chart_->renderImage(PrintedSize),
+                                         QString::fromStdString(name));
 }
 
 } // namespace ui
