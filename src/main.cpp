@@ -5,6 +5,7 @@
 #include "platform/printer.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
+#include "ui/app/style_cache.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -80,6 +81,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Tarnwick");
     QApplication::setOrganizationName("Tarnwick");
     ui::InitResources();
+    ui::TurnOffStyleCache();
 
     core::AppState state;
     platform::QtPlatformServices services;
