@@ -236,4 +236,29 @@ std::vector<PieSlice> PieSlices(const std::vector<double>& values) {
     return slices;
 }
 
+std::vector<std::string> PieShareTexts(const std::vector<double>& values) {
+    double total = 0;
+    for (double v : values)
+        if (v > 0)
+            total += v;
+    std::vector<std::string> texts(values.size());
+    if (!(total > 0))
+        return texts;
+    for (size_t i = 0; i < values.size(); ++i)
+        texts[i] = FormatNumber(std::max(0.0, values[i]) / total * 100, "#0.0\\%");
+    return texts;
+}
+
+std::string PointCaption(const ChartModel& chart, int point) {
+    if (std::string label = chart.label(point); !label.empty())
+        return label;
+    if (std::string legend = chart.legend(point); !legend.empty())
+        return legend;
+    return std::to_string(point);
+}
+
+bool ChartHasData(const ChartModel& chart) {
+    return chart.pointCount() > 0;
+}
+
 } // namespace core

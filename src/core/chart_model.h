@@ -134,4 +134,15 @@ struct PieSlice {
 // The slices of the positive values, in point order; zero and negative values get none.
 std::vector<PieSlice> PieSlices(const std::vector<double>& values);
 
+// Each value's share of the positive total, all with one decimal ("28.0%", "1.9%");
+// empty texts when nothing is positive.
+std::vector<std::string> PieShareTexts(const std::vector<double>& values);
+
+// What stands under a point's bar: its label, else its legend (a pie's categories drawn
+// as bars), else its number.
+std::string PointCaption(const ChartModel& chart, int point);
+
+// Whether a drawn chart has anything to show: at least one point.
+bool ChartHasData(const ChartModel& chart);
+
 } // namespace core

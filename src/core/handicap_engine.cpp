@@ -140,26 +140,26 @@ std::optional<int> PreSlopeHandicapFor(double x) {
     return std::nullopt;
 }
 
-float TournamentAllowance(int c) {
+double TournamentAllowance(int c) {
     if (c < 2)
         return 0;
     if (c == 2)
-        return 3.0f;
+        return 3.0;
     if (c == 3)
-        return 3.5f;
+        return 3.5;
     if (c == 4)
-        return 4.0f;
+        return 4.0;
     if (c == 5)
-        return 4.3f;
+        return 4.3;
     if (c <= 9)
-        return 4.5f;
+        return 4.5;
     if (c <= 19)
-        return 5.0f;
+        return 5.0;
     if (c <= 29)
-        return 5.5f;
+        return 5.5;
     if (c <= 39)
-        return 6.0f;
-    return 6.5f;
+        return 6.0;
+    return 6.5;
 }
 
 void ApplyTournamentReduction(HandicapState& h) {
@@ -176,13 +176,14 @@ void ApplyTournamentReduction(HandicapState& h) {
             ++c;
     if (c < 2)
         return;
-    float allowance = TournamentAllowance(c);
+    const double allowance = TournamentAllowance(c);
     float d = c == 2 ? h.HandicapIndex - work[20] : h.HandicapIndex - work[19];
     if (d < 3)
         return;
-    float candidate = (work[19] + work[20]) / 2.0f + allowance;
-    if (candidate > 0 && candidate <= h.HandicapIndex - 1.0f)
-        h.HandicapIndex = candidate;
+    // In double precision, so that 4.06 + 4.3 is stored as 8.36 and not 8.360001.
+    const double candidate = (static_cast<double>(work[19]) + work[20]) / 2.0 + allowance;
+    if (candidate > 0 && candidate <= h.HandicapIndex - 1.0)
+        h.HandicapIndex = static_cast<float>(candidate);
 }
 
 CountingResult AddRound(HandicapState& h, const HandicapRound& round) {

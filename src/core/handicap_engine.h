@@ -57,7 +57,7 @@ std::optional<int> PreSlopeHandicapFor(double x);
 
 // The allowance added to the mean of two tournament differentials, for c tournament
 // rounds among the stored ones; 0 when c is below 2.
-float TournamentAllowance(int tournamentRounds);
+double TournamentAllowance(int tournamentRounds);
 
 // Lowers HandicapIndex after exceptional tournament scores.
 void ApplyTournamentReduction(HandicapState& handicap);

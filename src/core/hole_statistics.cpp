@@ -2,7 +2,10 @@
 
 #include "core/number_text.h"
 
-#include <utility>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numeric>
 
 namespace core {
 namespace {
@@ -34,23 +37,24 @@ HoleTable ComputeHoleTable(const CourseState& course) {
 }
 
 HoleRanking RankHoles(const CourseState& course) {
+    // Ranked on the exact strokes over par (strokes - par x games) rather than the float
+    // average minus par: 14/3 - 4 and 11/3 - 3 differ in single precision, which would
+    // put equal holes out of hole order.
+    auto overPar = [&course](int hole) {
+        return static_cast<long long>(course.HoleStrokes[hole]) -
+               static_cast<long long>(course.HolePar[hole]) * std::llround(course.GamesRecorded);
+    };
+    std::array<int, HoleCount> order{};
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return overPar(a) < overPar(b); });
+
     HoleRanking r;
-    for (int h = 1; h <= HoleCount; ++h) {
-        r.value[h] = HoleAverage(course, h) - static_cast<float>(course.HolePar[h]);
-        r.hole[h] = static_cast<float>(h);
-        r.handicap[h] = course.HoleHandicap[h];
-    }
-    // Entry 0 holds the value being placed, so the scan stops there at the latest.
-    // The comparison is strict: equal values never pass each other.
-    for (int j = 2; j <= HoleCount; ++j) {
-        r.value[0] = r.value[j];
-        int k = j - 1;
-        while (r.value[k] > r.value[k + 1]) {
-            std::swap(r.value[k], r.value[k + 1]);
-            std::swap(r.hole[k], r.hole[k + 1]);
-            std::swap(r.handicap[k], r.handicap[k + 1]);
-            --k;
-        }
+    for (int rank = 1; rank <= HoleCount; ++rank) {
+        const int h = order[rank - 1];
+        r.value[rank] = HoleAverage(course, h) - static_cast<float>(course.HolePar[h]);
+        r.hole[rank] = static_cast<float>(h);
+        r.handicap[rank] = course.HoleHandicap[h];
     }
     return r;
 }

@@ -29,15 +29,15 @@ using HoleTable = OneBased<HoleColumn, HoleCount>;
 
 HoleTable ComputeHoleTable(const CourseState& course);
 
-// The ranking's working arrays: entry 0 is the sort's sentinel, entries 1..18 the
-// ranked positions, best (lowest average minus par) first.
+// The ranking: entries 1..18 are the ranked positions, best (lowest average minus par)
+// first; entry 0 is unused.
 struct HoleRanking {
     OneBased<float, HoleCount> value{}; // average strokes minus par
     OneBased<float, HoleCount> hole{};
     OneBased<int, HoleCount> handicap{};
 };
 
-// Insertion sort by average minus par; holes with equal values keep hole order.
+// Sorted by average minus par; holes with equal values keep hole order.
 HoleRanking RankHoles(const CourseState& course);
 
 struct RankingRow {

@@ -19,6 +19,7 @@ const QColor WallColor{246, 246, 246};
 const QColor FloorColor{226, 226, 226};
 const QColor TextColor{32, 32, 32};
 const QColor EmptyTextColor{128, 128, 128};
+const QString NothingToChartText = QStringLiteral("There is nothing to chart yet.");
 
 constexpr double PieTilt = 0.55;  // height of the tilted disc against its width
 constexpr double PieDepth = 0.08; // rim height against the disc's width
@@ -54,7 +55,9 @@ public:
         QRectF body = area_;
         body.adjust(margin_, margin_, -margin_, -margin_);
         drawTitles(body);
-        if (chart_.isPie())
+        if (!core::ChartHasData(chart_))
+            drawNothingToChart(body);
+        else if (chart_.isPie())
             drawPie(body);
         else
             drawAxesAndData(body);
@@ -71,7 +74,8 @@ private:
             p_.drawText(line, Qt::AlignCenter, QString::fromStdString(chart_.title()));
             body.setTop(line.bottom() + margin_);
         }
-        if (!chart_.bottomTitle().empty()) {
+        // The bottom title names the horizontal axis, which a pie does not have.
+        if (!chart_.bottomTitle().empty() && !chart_.isPie()) {
             p_.setFont(textFont_);
             p_.setPen(TextColor);
             QFontMetricsF metrics(textFont_);
@@ -82,20 +86,30 @@ private:
         }
     }
 
+    void drawNothingToChart(const QRectF& body) {
+        p_.setFont(textFont_);
+        p_.setPen(EmptyTextColor);
+        p_.drawText(body, Qt::AlignCenter | Qt::TextWordWrap, NothingToChartText);
+    }
+
     // ---- Pies -------------------------------------------------------------------------
 
     void drawPie(QRectF body) {
         const int points = chart_.pointCount();
         std::vector<double> values = chart_.values(1);
-        double total = 0;
-        for (double v : values)
-            total += std::max(0.0, v);
 
-        // Legend on the right: a colour box, the text and the share of each point.
-        QFontMetricsF metrics(textFont_);
+        // Legend on the right: a colour box, the text and the share of each point. Its
+        // font shrinks until every row fits the chart's height.
+        QFont legendFont = textFont_;
+        const double fullRow = QFontMetricsF(legendFont).height() * 1.35;
+        if (points > 0 && fullRow * points > body.height())
+            legendFont.setPixelSize(
+                std::max(1, int(legendFont.pixelSize() * body.height() / (fullRow * points))));
+        QFontMetricsF metrics(legendFont);
         const double box = metrics.height() * 0.75;
-        const double rowHeight = metrics.height() * 1.35;
-        double textWidth = 0, shareWidth = metrics.horizontalAdvance("100%");
+        const double rowHeight = std::min(metrics.height() * 1.35, body.height() / points);
+        const std::vector<std::string> shares = core::PieShareTexts(values);
+        double textWidth = 0, shareWidth = metrics.horizontalAdvance("100.0%");
         for (int k = 1; k <= points; ++k)
             textWidth = std::max(textWidth, metrics.horizontalAdvance(legendText(k)));
         double legendWidth =
@@ -103,22 +117,20 @@ private:
         if (points > 0) {
             QRectF legend(body.right() - legendWidth, body.top(), legendWidth, body.height());
             double top = legend.center().y() - rowHeight * points / 2;
-            p_.setFont(textFont_);
+            p_.setFont(legendFont);
             for (int k = 1; k <= points; ++k) {
                 double y = std::max(legend.top(), top) + (k - 1) * rowHeight;
                 QRectF swatch(legend.left(), y + (rowHeight - box) / 2, box, box);
-                p_.setPen(QPen(colors_.sliceColor(k).darker(140), 1));
-                p_.setBrush(colors_.sliceColor(k));
+                const QColor color = colors_.sliceColor(k, points);
+                p_.setPen(QPen(color.darker(140), 1));
+                p_.setBrush(color);
                 p_.drawRect(swatch);
                 p_.setPen(TextColor);
                 QRectF text(swatch.right() + margin_, y, legend.right() - swatch.right() - margin_,
                             rowHeight);
                 p_.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, legendText(k));
-                if (total > 0) {
-                    double share = std::max(0.0, values[k - 1]) / total * 100;
-                    p_.drawText(text, Qt::AlignRight | Qt::AlignVCenter,
-                                QString::number(share, 'f', share < 10 ? 1 : 0) + "%");
-                }
+                p_.drawText(text, Qt::AlignRight | Qt::AlignVCenter,
+                            QString::fromStdString(shares[k - 1]));
             }
             body.setRight(legend.left() - margin_ * 2);
         }
@@ -146,7 +158,7 @@ private:
         }
         for (const core::PieSlice& slice : slices) {
             p_.setPen(QPen(Background, 1.2));
-            p_.setBrush(colors_.sliceColor(slice.point));
+            p_.setBrush(colors_.sliceColor(slice.point, chart_.pointCount()));
             if (slice.span >= 1.0 - 1e-12) {
                 p_.setPen(Qt::NoPen);
                 p_.drawEllipse(disc);
@@ -178,16 +190,17 @@ private:
             path.lineTo(bottom.currentPosition());
             path.arcTo(under, to, from - to);
             path.closeSubpath();
-            QColor color = ChartSideFace(colors_.sliceColor(slice.point));
+            QColor color = ChartSideFace(colors_.sliceColor(slice.point, chart_.pointCount()));
             p_.setPen(QPen(color.darker(115), 1));
             p_.setBrush(color);
             p_.drawPath(path);
         }
     }
 
+    // A legend row: the point's legend, else its label (bars drawn as a pie), else its number.
     QString legendText(int point) const {
         std::string legend = chart_.legend(point);
-        return legend.empty() ? QString::number(point) : QString::fromStdString(legend);
+        return QString::fromStdString(legend.empty() ? core::PointCaption(chart_, point) : legend);
     }
 
     // ---- Bars and lines -----------------------------------------------------------------
@@ -339,7 +352,7 @@ private:
         }
     }
 
-    // A point without a label shows its number; labels too wide for their place show
+    // Labels too wide for their place show
     // every second (or third ...) one.
     void drawPointLabels(const QRectF& plot, double slot, double depthX) {
         const int points = chart_.pointCount();
@@ -349,8 +362,7 @@ private:
         std::vector<QString> texts;
         double widest = 0;
         for (int k = 1; k <= points; ++k) {
-            std::string label = chart_.label(k);
-            texts.push_back(label.empty() ? QString::number(k) : QString::fromStdString(label));
+            texts.push_back(QString::fromStdString(core::PointCaption(chart_, k)));
             widest = std::max(widest, metrics.horizontalAdvance(texts.back()));
         }
         int every = std::max(1, int(std::ceil((widest + 3) / slot)));
@@ -382,7 +394,14 @@ QColor ChartColors::setColor(int set) const {
     return sets[size_t(std::max(0, set - 1)) % sets.size()];
 }
 
-QColor ChartColors::sliceColor(int point) const {
+QColor ChartColors::sliceColor(int point, int pointCount) const {
+    if (pointCount > int(slices.size())) {
+        // More slices than the palette: hues spread round the circle, every other one
+        // paler, so that neighbours and far slices stay apart.
+        const int k = std::max(0, point - 1);
+        return QColor::fromHsvF(float(k) / float(pointCount), k % 2 ? 0.45f : 0.8f,
+                                k % 2 ? 0.95f : 0.8f);
+    }
     if (slices.empty())
         return Qt::black;
     return slices[size_t(std::max(0, point - 1)) % slices.size()];

@@ -18,8 +18,9 @@ namespace platform {
 struct ChartColors {
     std::vector<QColor> sets;
     std::vector<QColor> slices;
-    QColor setColor(int set) const;     // 1-based; repeats past the end
-    QColor sliceColor(int point) const; // 1-based; repeats past the end
+    QColor setColor(int set) const; // 1-based; repeats past the end
+    // 1-based; a pie of more points than the palette gets colours of its own.
+    QColor sliceColor(int point, int pointCount = 0) const;
 };
 ChartColors DefaultChartColors();
 

@@ -148,3 +148,37 @@ TEST(PieSlices, ShareTheTurnByValueAndSkipEmptyPoints) {
 }
 
 } // namespace
+
+TEST(PieShareTexts, EveryShareHasOneDecimal) {
+    EXPECT_EQ(core::PieShareTexts({28, 70.1, 1.9}),
+              (std::vector<std::string>{"28.0%", "70.1%", "1.9%"}));
+    EXPECT_EQ(core::PieShareTexts({0, -3, 1}),
+              (std::vector<std::string>{"0.0%", "0.0%", "100.0%"}));
+    EXPECT_EQ(core::PieShareTexts({0, 0}), (std::vector<std::string>{"", ""}));
+}
+
+TEST(PointCaption, APieRedrawnAsBarsKeepsItsCategoryNames) {
+    core::CourseState course;
+    course.GamesRecorded = 10;
+    course.ParsTotal = 90;
+    course.BogeysTotal = 60;
+    course.BirdiesTotal = 20;
+    core::ChartModel chart;
+    for (const core::ChartStep& step :
+         core::DistributionPieScript(course, core::DistributionPie::HoleScores, true))
+        chart.set(step.property, step.value);
+    for (const core::ChartStep& step : core::ChartTypeScript(core::ChartType::Bar3D))
+        chart.set(step.property, step.value);
+    ASSERT_GT(chart.pointCount(), 1);
+    for (int k = 1; k <= chart.pointCount(); ++k) {
+        ASSERT_FALSE(chart.legend(k).empty()) << k;
+        EXPECT_EQ(core::PointCaption(chart, k), chart.legend(k)) << k;
+    }
+
+    core::ChartModel labelled;
+    labelled.set(core::ChartProperty::PointCount, 2);
+    labelled.set(core::ChartProperty::PointLabel, "Hole 1");
+    labelled.set(core::ChartProperty::LegendText, "ignored under a bar");
+    EXPECT_EQ(core::PointCaption(labelled, 1), "Hole 1");
+    EXPECT_EQ(core::PointCaption(labelled, 2), "2");
+}

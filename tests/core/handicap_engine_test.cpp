@@ -1,5 +1,6 @@
 #include "core/day_number.h"
 #include "core/handicap_engine.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -241,9 +242,20 @@ TEST(HandicapEngine, TournamentReduction) {
         EXPECT_FLOAT_EQ(h.HandicapIndex, c.reduced) << c.name;
     }
     const int counts[] = {0, 1, 2, 3, 4, 5, 6, 9, 10, 19, 20, 29, 30, 39, 40};
-    const float allowances[] = {0, 0, 3, 3.5f, 4, 4.3f, 4.5f, 4.5f, 5, 5, 5.5f, 5.5f, 6, 6, 6.5f};
+    const double allowances[] = {0, 0, 3, 3.5, 4, 4.3, 4.5, 4.5, 5, 5, 5.5, 5.5, 6, 6, 6.5};
     for (size_t i = 0; i < std::size(counts); ++i)
         EXPECT_EQ(core::TournamentAllowance(counts[i]), allowances[i]) << counts[i];
+}
+
+TEST(HandicapEngine, ReducedIndexKeepsItsDecimalsInTheFile) {
+    // 4.06 + 4.3 must be stored as 8.36, not as the single-precision sum 8.360001.
+    HandicapState h;
+    const float tournament[] = {1, 2, 3, 4.06f, 4.06f};
+    for (int i = 0; i < 5; ++i)
+        h.TournamentDifferential[i * 3 + 1] = tournament[i];
+    h.HandicapIndex = 12.0f;
+    core::ApplyTournamentReduction(h);
+    EXPECT_EQ(core::PlainText(h.HandicapIndex), "8.36");
 }
 
 TEST(HandicapEngine, TournamentRoundsReduceTheIndexWhenAdded) {

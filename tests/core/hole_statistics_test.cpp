@@ -107,6 +107,31 @@ TEST(HoleStatistics, RankingSortsStablyDownToTheSentinel) {
     EXPECT_EQ(holes[2], 1);
 }
 
+TEST(HoleStatistics, EqualValuesThatDifferInSinglePrecisionKeepHoleOrder) {
+    // Over 3 rounds 13/3 - 4 equals 10/3 - 3 and 14/3 - 4 equals 11/3 - 3, but not as
+    // floats: the ranking must still see them as equal.
+    core::CourseState course;
+    course.GamesRecorded = 3;
+    for (int h = 1; h <= core::HoleCount; ++h) {
+        course.HolePar[h] = 4;
+        course.HoleStrokes[h] = 30;
+    }
+    struct Hole {
+        int hole, par, strokes;
+    };
+    for (Hole h : {Hole{2, 4, 13}, Hole{11, 3, 10}, Hole{7, 3, 11}, Hole{12, 4, 14},
+                   Hole{13, 5, 17}, Hole{14, 4, 14}}) {
+        course.HolePar[h.hole] = h.par;
+        course.HoleStrokes[h.hole] = h.strokes;
+    }
+    std::vector<int> holes = RankedHoles(course);
+    EXPECT_EQ(std::vector<int>(holes.begin(), holes.begin() + 6),
+              (std::vector<int>{2, 11, 7, 12, 13, 14}));
+    auto rows = core::ComputeRankingRows(course);
+    EXPECT_EQ(rows[1].plusMinus, "0.33");
+    EXPECT_EQ(rows[6].plusMinus, "0.67");
+}
+
 TEST(HoleStatistics, NegativeAveragesSortFirst) {
     core::CourseState course;
     course.GamesRecorded = 5;

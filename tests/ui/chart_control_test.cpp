@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QSet>
 #include <QtTest>
 
 #include <algorithm>
@@ -293,6 +294,39 @@ private slots:
         QCOMPARE(bars.size(), size_t(4));
         for (const Run& bar : bars)
             QVERIFY(bar.height > 100);
+    }
+
+    void eighteenSlicesHaveEighteenColoursAndAWholeLegend() {
+        platform::ChartControl chart;
+        std::vector<double> values;
+        for (int k = 1; k <= 18; ++k)
+            values.push_back(4 + k % 3);
+        Chart(chart, ChartType::Pie3D, values);
+        QImage image = chart.renderImage(PictureSize);
+        // The legend stands right of the disc: every slice's swatch must be there.
+        QImage legend =
+            image.copy(image.width() * 7 / 10, 0, image.width() * 3 / 10, image.height());
+        QSet<QRgb> colours;
+        for (int k = 1; k <= 18; ++k) {
+            QColor colour = chart.colors().sliceColor(k, 18);
+            colours.insert(colour.rgb());
+            QVERIFY2(CountColor(legend, colour) > 4, qPrintable(QString("swatch %1").arg(k)));
+        }
+        QCOMPARE(colours.size(), 18);
+    }
+
+    void aDrawnChartWithoutPointsSaysSoInsteadOfAnEmptyAxis() {
+        platform::ChartControl chart;
+        chart.set(ChartProperty::AxisMinimum, 50);
+        Chart(chart, ChartType::Bar, {});
+        QVERIFY(chart.hasDrawn());
+        QImage empty = chart.renderImage(PictureSize);
+        Chart(chart, ChartType::Bar, {55});
+        QImage one = chart.renderImage(PictureSize);
+        const QColor axis{64, 64, 64};
+        QVERIFY(CountColor(one, axis) > 100);
+        QCOMPARE(CountColor(empty, axis), 0);
+        QVERIFY(CountColor(empty, QColor(128, 128, 128)) > 20); // the grey message
     }
 
     // The pictures of the README; set TARNWICK_DOC_IMAGES to a folder to write them there.
