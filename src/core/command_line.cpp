@@ -1,5 +1,6 @@
 #include "core/command_line.h"
 
+#include "core/handicap_rounds_command.h"
 #include "core/report_command.h"
 
 #include <algorithm>
@@ -14,6 +15,11 @@ namespace {
 constexpr std::array TextVerbs{
     TextVerb{"--report", "--report general|greens|averages|holes FILE.crs [--pdf OUT.pdf]",
              RunTextReportCommand},
+    TextVerb{"--report", "--report handicap FILE.hcp [--pdf OUT.pdf]", RunTextReportCommand},
+    TextVerb{"--import-handicap-rounds", "--import-handicap-rounds ROUNDS.csv FILE.hcp",
+             RunImportHandicapRoundsCommand},
+    TextVerb{"--export-handicap-rounds", "--export-handicap-rounds FILE.hcp",
+             RunExportHandicapRoundsCommand},
 };
 
 bool Contains(const CommandArguments& arguments, std::string_view option) {

@@ -51,8 +51,14 @@ std::string HighestDifferentialText(const HandicapState& h) {
 }
 
 PrintDocument HandicapReport(const HandicapState& h) {
-    constexpr int Left = 10;
     PrintDocument doc;
+    WriteHandicapReportLines(doc, h);
+    doc.end();
+    return doc;
+}
+
+void WriteHandicapReportLines(PrintDocument& doc, const HandicapState& h) {
+    constexpr int Left = 10;
     doc.emptyLines(5);
     doc.fontSize(12).bold(true);
     doc.line(Left, "HANDICAP STATISTICS for " + h.HandicapPlayerName);
@@ -87,8 +93,6 @@ PrintDocument HandicapReport(const HandicapState& h) {
     }
     doc.emptyLines(2);
     doc.line(Left, "T = Tournament Score");
-    doc.end();
-    return doc;
 }
 
 } // namespace core

@@ -35,5 +35,7 @@ HandicapGridRow GridRow(const HandicapState& handicap, int slot);
 std::string HighestDifferentialText(const HandicapState& handicap);
 
 PrintDocument HandicapReport(const HandicapState& handicap);
+// The report's lines, for a longer document that goes on after them.
+void WriteHandicapReportLines(PrintDocument& doc, const HandicapState& handicap);
 
 } // namespace core

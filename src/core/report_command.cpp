@@ -1,28 +1,35 @@
 #include "core/report_command.h"
 
 #include "core/course_file.h"
+#include "core/handicap_file.h"
+#include "core/whs_report.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace core {
 
 namespace {
 
-constexpr std::string_view ReportNames = "general, greens, averages or holes";
+constexpr std::string_view ReportNames = "general, greens, averages, holes or handicap";
 
 } // namespace
 
 std::optional<std::variant<ReportCommand, std::string>>
 ParseReportCommand(const CommandArguments& arguments) {
-    bool named = false;
+    // Other verbs and options are not this command's to judge.
+    if (std::find(arguments.begin(), arguments.end(), "--report") == arguments.end())
+        return std::nullopt;
     ReportCommand command;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--report") {
-            named = true;
             if (i + 1 >= arguments.size())
                 return std::string("--report needs a report name: ").append(ReportNames);
             const std::string& name = arguments[++i];
+            command.handicap = name == "handicap";
+            if (command.handicap)
+                continue;
             std::optional<StatisticsReport> report = StatisticsReportFromName(name);
             if (!report)
                 return "unknown report \"" + name + "\": use " + std::string(ReportNames);
@@ -33,20 +40,25 @@ ParseReportCommand(const CommandArguments& arguments) {
             command.pdfFile = arguments[++i];
         } else if (argument.rfind("--", 0) == 0 || !command.courseFile.empty()) {
             return "unexpected argument \"" + argument +
-                   "\"; usage: tarnwick --report NAME FILE.crs [--pdf OUT.pdf]";
+                   "\"; usage: tarnwick --report NAME FILE.crs|FILE.hcp [--pdf OUT.pdf]";
         } else {
             command.courseFile = argument;
         }
     }
-    if (!named)
-        return std::nullopt;
     if (command.courseFile.empty())
-        return std::string("--report needs a course file (.crs)");
+        return std::string(command.handicap ? "--report handicap needs a handicap file (.hcp)"
+                                            : "--report needs a course file (.crs)");
     return command;
 }
 
 std::variant<PrintDocument, int> BuildReportCommandDocument(const ReportCommand& command,
                                                             std::ostream& err) {
+    if (command.handicap) {
+        HandicapState handicap;
+        if (FileResult loaded = LoadHandicapFile(command.courseFile, handicap); !loaded)
+            return CommandLineError(err, loaded.error);
+        return HandicapReportWithWhs(handicap, WhsFiguresFor(handicap), std::nullopt);
+    }
     CourseState course;
     if (FileResult loaded = LoadCourseFile(command.courseFile, course); !loaded)
         return CommandLineError(err, loaded.error);

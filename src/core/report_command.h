@@ -10,11 +10,13 @@
 #include <variant>
 
 // tarnwick --report general|greens|averages|holes FILE.crs [--pdf OUT.pdf]
+// tarnwick --report handicap FILE.hcp [--pdf OUT.pdf]
 namespace core {
 
 struct ReportCommand {
     StatisticsReport report = StatisticsReport::General;
-    std::string courseFile;
+    bool handicap = false;  // the handicap report of a .hcp file instead
+    std::string courseFile; // the .crs file, or the .hcp file of the handicap report
     std::optional<std::string> pdfFile;
 };
 

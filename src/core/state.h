@@ -11,6 +11,10 @@ namespace core {
 struct EntryState {
     double EntryDate = 0;            // date of the round being entered; 0 = none
     double PendingAdjustedScore = 0; // adjusted gross score handed to the handicap window
+    // The same round's WHS adjusted gross score (net double bogey) and its course's par;
+    // 0 = none.
+    int PendingWhsAdjustedScore = 0;
+    int PendingPar = 0;
     float EntryAdjustedScore = 0;
     float EntryCourseRating = 0;
     float EntrySlopeRating = 0;

@@ -591,6 +591,30 @@ private slots:
             "",
             "",
             At({{10, "T = Tournament Score"}}),
+            // The WHS section: the last round is 9.3 below the index of 7.0 in force, so
+            // every differential is 1.0 lower: (-3.3 + 6.0) / 2 - 1.0 = 0.35.
+            "",
+            "",
+            At({{10, "WORLD HANDICAP SYSTEM"}}),
+            "",
+            At({{10, "WHS Handicap Index:  0.4"}}),
+            At({{10, "Low Handicap Index:  N/A"}}),
+            At({{10, "Cap in Force:  none"}}),
+            At({{10, "Exceptional Score Reduction:  1.0"}}),
+            At({{10, "WHS Course Handicap:  N/A"}}),
+            "",
+            "",
+            At({{10, "Date"}, {24, "Differential"}}),
+            At({{10, "04/06/1996"}, {26, "  -2.3"}, {34, "*"}, {36, "E"}}),
+            At({{10, "04/05/1996"}, {26, "  16.0"}}),
+            At({{10, "04/04/1996"}, {26, "  23.0"}}),
+            At({{10, "04/03/1996"}, {26, "   7.0"}, {34, "*"}}),
+            At({{10, "04/02/1996"}, {26, "  13.1"}}),
+            At({{10, "04/01/1996"}, {26, "  18.0"}}),
+            "",
+            "",
+            At({{10, "* = counts in the WHS index"}}),
+            At({{10, "E = exceptional score"}}),
         };
         QCOMPARE(Lines(doc), expected);
         // The title block is bold at 12 points; the table is not bold.

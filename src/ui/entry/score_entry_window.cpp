@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/round_entry.h"
 #include "core/scorecard.h"
+#include "core/whs_entry.h"
 #include "platform/three_d_button.h"
 #include "ui/app/key_filters.h"
 #include "ui/app/window_routines.h"
@@ -500,6 +501,10 @@ void ScoreEntryWindow::handOverToHandicap() {
     // The adjusted score follows the player's handicap, so the file comes first.
     entry.PendingAdjustedScore = core::HandedOverAdjustedScore(
         savedFigures_, context_.state.handicap, context_.state.course.CourseSlope);
+    core::WhsHandOver whs =
+        core::HandedOverWhsRound(*savedRound_, context_.state.course, context_.state.handicap);
+    entry.PendingWhsAdjustedScore = whs.whsAdjustedScore;
+    entry.PendingPar = whs.par;
     OpenHandicapWindowModal(context_, this);
     updateHandicapButton_->setEnabled(false);
 }

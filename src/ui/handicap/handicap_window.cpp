@@ -5,10 +5,14 @@
 #include "core/handicap_entry.h"
 #include "core/handicap_file.h"
 #include "core/number_text.h"
+#include "core/whs_entry.h"
+#include "core/whs_report.h"
 #include "platform/picture_box.h"
 #include "platform/three_d_button.h"
 #include "ui/app/window_routines.h"
+#include "ui/handicap/handicap_history_window.h"
 #include "ui/handicap/slope_index_converter.h"
+#include "ui/handicap/whs_figures_panel.h"
 #include "ui/stats/open_last_games_chart.h"
 
 #include <QFocusEvent>
@@ -74,7 +78,7 @@ HandicapWindow::HandicapWindow(AppContext& context, QWidget* parent)
     grey.setColor(QPalette::Window, WindowGrey);
     setPalette(grey);
     setAutoFillBackground(true);
-    setFixedSize(640, 468);
+    setFixedSize(640, 516);
     buildControls();
     CenterForm(*this, context_);
     drawGridBorders();
@@ -202,6 +206,11 @@ void HandicapWindow::buildControls() {
     counting_ = AddLabel(this, "Label91", "", {456, 302, 40, 16});
     AddLabel(this, "Label99", "Highest Differential Used:", {190, 320, 260, 16});
     highest_ = AddLabel(this, "Label92", "", {456, 320, 40, 16});
+
+    // The WHS index beside the slope system's, under everything of the old window.
+    whs_ = new WhsFiguresPanel(this);
+    whs_->setGeometry(8, 464, 624, 48);
+    connect(whs_, &WhsFiguresPanel::historyRequested, this, &HandicapWindow::openHistory);
 }
 
 void HandicapWindow::drawGridBorders() {
@@ -251,6 +260,18 @@ void HandicapWindow::showState() {
     showHandicaps(core::CourseHandicapMoment::Opening);
     clearGrid();
     refreshHandicapGrid();
+    showWhsFigures();
+}
+
+void HandicapWindow::showWhsFigures() {
+    whs_->showFigures(core::WhsFiguresFor(context_.state.handicap),
+                      core::WhsCourseOf(context_.state.course));
+}
+
+void HandicapWindow::openHistory() {
+    HandicapHistoryWindow history(context_, this);
+    connect(&history, &HandicapHistoryWindow::roundsChanged, this, &HandicapWindow::showState);
+    history.exec();
 }
 
 void HandicapWindow::clearGrid() {
@@ -370,19 +391,28 @@ void HandicapWindow::saveRound() {
     if (round.tournament)
         round.grossScore = core::GrossScoreValue(gross_->text().toStdString());
     core::HandicapState& handicap = context_.state.handicap;
-    core::CountingResult result = core::AddRound(handicap, round);
+    std::vector<core::CountingResult> results;
+    core::JournaledSave saved =
+        core::AddJournaledRounds(handicap, {core::JournalRoundOf(round, entry)}, &results);
+    // The handed-over WHS score belongs to that one round.
+    entry.PendingWhsAdjustedScore = 0;
 
-    counting_->setText(Text(core::SignedText(result.counting)));
-    highest_->setText(Text(core::SignedText(result.highest)));
+    counting_->setText(Text(core::SignedText(results.at(0).counting)));
+    highest_->setText(Text(core::SignedText(results.at(0).highest)));
     showHandicaps(core::CourseHandicapMoment::AfterSave);
 
-    if (handicap.HandicapFileName.empty()) {
-        reportFailedSave("No handicap file is open.");
-    } else if (core::FileResult written = core::SaveHandicapFile(handicap); !written) {
-        reportFailedSave(Text(written.error));
+    if (!saved.handicapFile) {
+        reportFailedSave(Text(saved.handicapFile.error));
+    } else if (!saved.journal) {
+        context_.platform.messages.show(
+            "The round was saved, but not in the journal of rounds beside the handicap "
+            "file.\r\n\r\n" +
+                Text(saved.journal.error) + "\r\n\r\nThe WHS index does not include this round.",
+            "Handicap Journal Not Saved", platform::MessageIcon::Exclamation);
     }
 
     refreshHandicapGrid();
+    showWhsFigures();
     done_->setFocus();
     next_->setEnabled(true);
     save_->setEnabled(false);
@@ -430,7 +460,9 @@ void HandicapWindow::nextDifferential() {
 }
 
 void HandicapWindow::printReport() {
-    context_.platform.printer.print(core::HandicapReport(context_.state.handicap));
+    const core::HandicapState& handicap = context_.state.handicap;
+    context_.platform.printer.print(core::HandicapReportWithWhs(
+        handicap, core::WhsFiguresFor(handicap), core::WhsCourseOf(context_.state.course)));
 }
 
 void HandicapWindow::viewGraph() {

@@ -18,6 +18,8 @@ class ThreeDButton;
 
 namespace ui {
 
+class WhsFiguresPanel;
+
 // Form4: records one round at a time for handicap, shows the index, the pre-slope and
 // course handicaps and the last 20 rounds, and rewrites the handicap file after each
 // saved round.
@@ -40,6 +42,8 @@ public:
     void viewGraph();
     void openIndexConverter();
     void refreshHandicapGrid();
+    // The rounds of the handicap journal, to correct or remove one.
+    void openHistory();
 
     // Grid cell of a row 1..20 and a column: 0 date, 1 score, 2 pre-slope, 3 slope.
     QLabel* cell(int row, int column) const;
@@ -58,6 +62,7 @@ private:
     void hideGrossScore();
     void setSlopeCellColour(QLabel* cell, bool tournament);
     void reportFailedSave(const QString& reason);
+    void showWhsFigures();
 
     AppContext& context_;
     platform::PictureBox* grid_ = nullptr;
@@ -78,6 +83,7 @@ private:
     platform::ThreeDButton* save_ = nullptr;         // SSCommand5
     platform::ThreeDButton* next_ = nullptr;         // SSCommand4
     platform::ThreeDButton* done_ = nullptr;         // SSCommand6
+    WhsFiguresPanel* whs_ = nullptr;
     // The date box holds a date that was refused; nothing is saved until it is put right.
     bool dateRefused_ = false;
 };
