@@ -5,12 +5,15 @@
 #include "platform/printer.h"
 #include "ui/app/main_window.h"
 #include "ui/app/resources.h"
+#include "ui/app/style_cache.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <variant>
@@ -33,6 +36,36 @@ int RunPdfReportCommand(const core::ReportCommand& command, int argc, char* argv
         return core::CommandLineError(std::cerr, *command.pdfFile + " could not be written.");
     return 0;
 }
+
+// For measuring start-up (TARNWICK_EXIT_WHEN_PAINTED set): once the main window's first
+// frame is painted and flushed, print the monotonic clock in nanoseconds and leave.
+class ExitWhenPainted : public QObject {
+public:
+    explicit ExitWhenPainted(QWidget* window) : window_(window) {}
+    bool reported() const { return reported_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!painted_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_) {
+            painted_ = true;
+            // Queued, so that it runs after the frame has gone to the screen.
+            QTimer::singleShot(0, this, [this] {
+                timespec now{};
+                clock_gettime(CLOCK_MONOTONIC, &now);
+                std::cout << "painted " << now.tv_sec * 1000000000LL + now.tv_nsec << std::endl;
+                reported_ = true;
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    bool painted_ = false;
+    bool reported_ = false;
+};
 
 } // namespace
 
@@ -62,18 +95,23 @@ int main(int argc, char* argv[]) {
     // Docks and task bars find the icon through the desktop entry of this name.
     QGuiApplication::setDesktopFileName("tarnwick");
     ui::InitResources();
+    ui::TurnOffStyleCache();
 
     core::AppState state;
     platform::QtPlatformServices services;
     platform::Platform platform = services.platform(QCoreApplication::applicationDirPath());
 
     ui::MainWindow mainWindow(state, platform);
-    // For measuring start-up: leave as soon as the main window is on screen, even when a
-    // window opened over it at start-up is waiting.
+    ExitWhenPainted exitWhenPainted(&mainWindow);
+    if (qEnvironmentVariableIsSet("TARNWICK_EXIT_WHEN_PAINTED"))
+        app.installEventFilter(&exitWhenPainted);
+    // For a quick check that the program starts: leave as soon as the main window is on
+    // screen, even when a window opened over it at start-up is waiting.
     if (window.exitWhenShown)
         QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     mainWindow.startUp();
-    if (window.exitWhenShown) {
+    // A window opened over the main one at start-up has left its loop by now.
+    if (window.exitWhenShown || exitWhenPainted.reported()) {
         QCoreApplication::processEvents();
         return 0;
     }
