@@ -1,11 +1,16 @@
 #include "core/whs_index.h"
 
+#include "core/slope.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
 
 namespace core {
+
+// The standard slope in tenths, as every slope here is held.
+constexpr long long StandardSlopeTenths = 10LL * StandardSlope;
 
 long long RoundHalfAwayFromZero(long long numerator, long long denominator) {
     if (denominator < 0) {
@@ -24,8 +29,9 @@ int ToTenths(double value) {
 int ScoreDifferentialTenths(int adjustedGross, int ratingTenths, int slopeTenths) {
     if (slopeTenths <= 0)
         return 0;
-    return static_cast<int>(RoundHalfAwayFromZero(1130LL * (10LL * adjustedGross - ratingTenths),
-                                                  static_cast<long long>(slopeTenths)));
+    return static_cast<int>(
+        RoundHalfAwayFromZero(StandardSlopeTenths * (10LL * adjustedGross - ratingTenths),
+                              static_cast<long long>(slopeTenths)));
 }
 
 std::optional<WhsCountingRule> WhsCountingRuleFor(int differentials) {
@@ -188,9 +194,9 @@ WhsHistory ComputeWhsHistory(const std::vector<WhsRound>& roundsAsSaved) {
 
 int WhsCourseHandicap(int indexTenths, int slopeTenths, int ratingTenths, int par) {
     // index/10 x (slope/10) / 113 + (rating/10 - par), over a common denominator.
-    long long numerator =
-        static_cast<long long>(indexTenths) * slopeTenths + 1130LL * (ratingTenths - 10LL * par);
-    return static_cast<int>(RoundHalfAwayFromZero(numerator, 11300));
+    long long numerator = static_cast<long long>(indexTenths) * slopeTenths +
+                          StandardSlopeTenths * (ratingTenths - 10LL * par);
+    return static_cast<int>(RoundHalfAwayFromZero(numerator, 10 * StandardSlopeTenths));
 }
 
 int StrokesReceived(int courseHandicap, int strokeIndex) {
