@@ -72,6 +72,7 @@ PrintDocument HandicapReportWithWhs(const HandicapState& handicap, const WhsFigu
     constexpr int Left = 10;
     const WhsHistory& h = whs.history;
     PrintDocument doc;
+    doc.setName(DocumentName("Handicap Report", handicap.HandicapPlayerName));
     WriteHandicapReportLines(doc, handicap);
     doc.emptyLines(2);
     doc.line(Left, "WORLD HANDICAP SYSTEM");

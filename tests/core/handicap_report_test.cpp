@@ -2,6 +2,7 @@
 #include "core/handicap_entry.h"
 #include "core/handicap_report.h"
 #include "core/slope_converter.h"
+#include "core/whs_report.h"
 
 #include <gtest/gtest.h>
 
@@ -247,6 +248,19 @@ TEST(SlopeConverter, HandicapForASlope) {
     EXPECT_EQ(core::ConverterIndexText(12.5f), " 12.5");
     EXPECT_EQ(core::ConverterIndexText(-1.3f), "-1.3");
     EXPECT_EQ(core::ConverterIndexText(0.4f), " .4");
+}
+
+} // namespace
+
+namespace {
+
+// The printed handicap report names itself after the player, with or without the WHS part.
+TEST(HandicapReport, CarriesThePlayersNameAsItsDocumentName) {
+    core::HandicapState h;
+    h.HandicapPlayerName = "Pat Smith";
+    EXPECT_EQ(core::HandicapReport(h).name(), "Tarnwick - Handicap Report - Pat Smith");
+    EXPECT_EQ(core::HandicapReportWithWhs(h, core::WhsFigures{}, std::nullopt).name(),
+              "Tarnwick - Handicap Report - Pat Smith");
 }
 
 } // namespace
