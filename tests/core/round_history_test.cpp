@@ -285,7 +285,7 @@ TEST(RoundHistory, ACourseFileThatCannotBeWrittenLeavesTheJournalAsItWas) {
     core::CourseState course = OpenCopy(folder, "no_rounds.crs");
     const std::string journalPath = core::RoundJournalPathFor(course.CourseFileName);
     core::CourseState unwritable = course;
-    unwritable.TeeName = "The \"Tips\""; // a double quote cannot be stored
+    unwritable.TeeName = "The\r\nTips"; // a line break cannot be stored
     core::CourseState before = unwritable;
     core::TypedRound round = Round(course, 1996, 5, 1);
     ASSERT_EQ(core::SaveRound(unwritable, round, ChipIn).status, core::SaveStatus::Saved);
@@ -295,7 +295,7 @@ TEST(RoundHistory, ACourseFileThatCannotBeWrittenLeavesTheJournalAsItWas) {
     SaveAsTyped(course, round);
     const std::string journal = ReadBytes(journalPath);
     before = unwritable = course;
-    unwritable.TeeName = "The \"Tips\"";
+    unwritable.TeeName = "The\r\nTips";
     ASSERT_EQ(core::SaveRound(unwritable, round, ChipIn).status, core::SaveStatus::Saved);
     EXPECT_FALSE(core::SaveCourseWithRound(before, unwritable, round).ok);
     EXPECT_EQ(ReadBytes(journalPath), journal);
