@@ -25,13 +25,14 @@ bool IsStorableRating(float value) {
 std::string Quoted(std::string_view text) {
     size_t first = text.find_first_not_of(' ');
     text = first == std::string_view::npos ? std::string_view() : text.substr(first);
+    std::string quoted = "\"";
     if (text.size() <= QuotedCharacters)
-        return "\"" + std::string(text) + "\"";
+        return quoted.append(text).append("\"");
     // Cut at a character boundary of the UTF-8 text.
     size_t cut = QuotedCharacters;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
-    return "\"" + std::string(text.substr(0, cut)) + "...\"";
+    return quoted.append(text.substr(0, cut)).append("...\"");
 }
 
 std::string WholeNumberRange() {

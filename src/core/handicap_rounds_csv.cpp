@@ -109,7 +109,7 @@ std::variant<JournalRound, RoundRowError> ParseHandicapRoundRow(std::string_view
     JournalRound r;
     std::optional<double> date = IsoDate(f[0]);
     if (!date)
-        return refuse(1, "\"" + std::string(f[0]) + "\" is not a date yyyy-mm-dd");
+        return refuse(1, std::string("\"").append(f[0]).append("\" is not a date yyyy-mm-dd"));
     r.date = *date;
 
     std::optional<double> score = StrictNumber(f[1]);

@@ -16,9 +16,9 @@ std::string ColumnName(int index) {
     if (index == 0)
         return "date";
     if (index <= HoleCount)
-        return "s" + std::to_string(index);
+        return std::string("s").append(std::to_string(index));
     if (index <= 2 * HoleCount)
-        return "p" + std::to_string(index - HoleCount);
+        return std::string("p").append(std::to_string(index - HoleCount));
     return optional[index - 2 * HoleCount - 1];
 }
 
@@ -53,8 +53,12 @@ bool IsPlainDecimal(std::string_view text) {
 }
 
 std::string OutOfRange(std::string_view text, int lowest, int highest) {
-    return "\"" + std::string(text) + "\" is not a number from " + std::to_string(lowest) + " to " +
-           std::to_string(highest);
+    return std::string("\"")
+        .append(text)
+        .append("\" is not a number from ")
+        .append(std::to_string(lowest))
+        .append(" to ")
+        .append(std::to_string(highest));
 }
 
 // A whole number from lowest to highest, as the entry boxes take it.
@@ -86,7 +90,7 @@ bool ReadDecimal(std::string_view text, int highest, float& value, std::string& 
 
 // yyyy-mm-dd, a real calendar day in the years the date box accepts.
 bool ReadDate(std::string_view text, double& dayNumber, std::string& problem) {
-    problem = "\"" + std::string(text) + "\" is not a date written yyyy-mm-dd";
+    problem = std::string("\"").append(text).append("\" is not a date written yyyy-mm-dd");
     if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return false;
     if (!IsDigits(text.substr(0, 4)) || !IsDigits(text.substr(5, 2)) ||
@@ -139,7 +143,9 @@ std::variant<TypedRound, std::string> ParseRoundCsvRow(std::string_view line) {
                std::to_string(fields.size());
     TypedRound round;
     std::string problem;
-    auto failure = [&](int column) { return "column " + ColumnName(column) + ": " + problem; };
+    auto failure = [&](int column) {
+        return std::string("column ").append(ColumnName(column)).append(": ").append(problem);
+    };
     if (!ReadDate(fields[0], round.EntryDate, problem))
         return failure(0);
     for (int h = 1; h <= HoleCount; ++h) {

@@ -233,7 +233,7 @@ std::string WhsIndexText(std::optional<int> indexTenths) {
     if (!indexTenths)
         return "NH";
     if (*indexTenths < 0)
-        return "+" + TenthsText(-*indexTenths);
+        return std::string("+").append(TenthsText(-*indexTenths));
     return TenthsText(*indexTenths);
 }
 

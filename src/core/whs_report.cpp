@@ -39,7 +39,8 @@ std::string WhsCourseHandicapText(const WhsHistory& history,
     std::optional<int> handicap = course ? WhsCourseHandicapFor(history, *course) : std::nullopt;
     if (!handicap)
         return "N/A";
-    return *handicap < 0 ? "+" + std::to_string(-*handicap) : std::to_string(*handicap);
+    return *handicap < 0 ? std::string("+").append(std::to_string(-*handicap))
+                         : std::to_string(*handicap);
 }
 
 namespace {
