@@ -166,7 +166,7 @@ TEST(RoundsCommand, ABadRowImportsNothing) {
     size_t field = 0;
     for (int i = 0; i < 7; ++i)
         field = row.find(',', field) + 1;
-    row.replace(field, row.find(',', field) - field, "0");
+    row = row.substr(0, field).append("0").append(row.substr(row.find(',', field)));
     zeroScore = zeroScore.substr(0, line4) + row;
     std::string tooManyFairways = good;
     tooManyFairways.replace(tooManyFairways.rfind(",10,2.5,"), 8, ",15,2.5,");

@@ -235,7 +235,7 @@ TEST(TriviaSession, PointsDependOnTheAttempt) {
         EXPECT_EQ(state.TriviaPoints, 30 + c.points);
         EXPECT_FALSE(s.answerButtonVisible(2));
         EXPECT_EQ(s.answerText(2), "b"); // a right answer keeps its text
-        EXPECT_EQ(s.pointsText(), " " + std::to_string(int(30 + c.points)));
+        EXPECT_EQ(s.pointsText(), std::string(" ").append(std::to_string(int(30 + c.points))));
         // The maximum is now that of ten questions.
         EXPECT_EQ(s.percentText(), core::TriviaPercentText(30 + c.points, 50));
         // One question a day.
